@@ -1,0 +1,25 @@
+# The two commands of this project:
+#   make run    build the menu program and show the demo CD's menu under Wine
+#   make test   build everything (native, sanitizers, win64, win32) and run every test
+.PHONY: run test deps native native-sanitize win64 win32 clean
+
+JOBS ?= $(shell nproc)
+
+deps:
+	@scripts/install-deps
+
+native native-sanitize win64 win32: deps
+	@cmake --preset $@ >/dev/null
+	@cmake --build --preset $@ -j $(JOBS)
+
+test: native native-sanitize win64 win32
+	ctest --preset native -j $(JOBS)
+	ctest --preset native-sanitize -j $(JOBS)
+	ctest --preset win64
+	@echo "All test suites passed."
+
+run: win64
+	@scripts/run-demo
+
+clean:
+	rm -rf build

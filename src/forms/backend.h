@@ -1,0 +1,104 @@
+// The interface between the control model and a backend (headless for
+// tests, win32 for the product). The model holds every property; a peer
+// mirrors it into a native window and reports the user's input back by
+// calling the control's Raise... functions.
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <optional>
+#include <string>
+
+#include "forms/types.h"
+
+namespace forms {
+
+class Control;
+class Form;
+class Timer;
+
+// What changed on a control, so that the peer can update its native window.
+enum class Property {
+    Caption,      // Caption of a form, label or button; Text of a text box
+    Visible,
+    Enabled,
+    Bounds,       // Left, Top, Width, Height (for forms: position and client size)
+    ForeColor,
+    BackColor,
+    Font,
+    Picture,      // Picture of a button or picture box; Icon of a form
+    Default,      // which button of a form is the default button
+    MousePointer,
+    TopMost,      // forms: kept above all windows that are not themselves on top
+    Selection,    // SelStart/SelLength of a text box
+    Locked,
+    Interval,     // timers: Interval or Enabled
+};
+
+// Native side of one control or form.
+class Peer {
+public:
+    virtual ~Peer() = default;
+    virtual void Update(Property property) = 0;
+    virtual void SetFocus() = 0;
+    // Draws the picture onto the persistent drawing surface (forms and
+    // picture boxes) at its own size, top-left at (x, y).
+    virtual void PaintPicture(const Picture& picture, Twips x, Twips y) = 0;
+    // Clears the persistent drawing surface.
+    virtual void Cls() = 0;
+    // Paints the window now (the wait window is painted before a long step).
+    virtual void Refresh() = 0;
+    // HWND on Windows, 0 in headless.
+    virtual std::uintptr_t NativeHandle() const = 0;
+};
+
+struct TextSize {
+    Twips width = 0;
+    Twips height = 0;
+};
+
+class Backend {
+public:
+    virtual ~Backend() = default;
+
+    // Creates the native peer of a control when its form is loaded; for a
+    // form, creates the (hidden) top-level window. Controls are realised in
+    // the order they were created, which is also their tab order.
+    virtual std::unique_ptr<Peer> CreatePeer(Control& control) = 0;
+
+    // Runs the message loop until no form is loaded any more.
+    virtual void Run() = 0;
+    // Shows form modally: returns when it is hidden or unloaded.
+    virtual void RunModal(Form& form) = 0;
+    // Ends the program at once; no unload handler runs.
+    virtual void End() = 0;
+
+    virtual int MsgBox(const std::string& text, int style, const std::string& title) = 0;
+
+    // Loads a picture file (ico, bmp incl. RLE, gif, jpg, png, wmf, emf);
+    // nothing when the file is no readable picture.
+    virtual std::optional<Picture> LoadPicture(const std::string& path) = 0;
+    // The same from the bytes of a picture file built into the program.
+    virtual std::optional<Picture> LoadPictureFromMemory(const unsigned char* data,
+                                                         std::size_t size) = 0;
+    // The shell's icon of path (a program, document or folder) drawn
+    // transparently at (0, 0) onto a square of background colour one pixel
+    // larger than the icon (17 x 17 small, 33 x 33 large); nothing when the
+    // shell knows nothing of the path.
+    virtual std::optional<Picture> ShellIcon(const std::string& path, bool small,
+                                             Color background) = 0;
+
+    // Size of text in font; with wrapWidth > 0 the text wraps at word
+    // boundaries within that width.
+    virtual TextSize MeasureText(const Font& font, const std::string& text, Twips wrapWidth) = 0;
+
+    // Twips per pixel of the screen (15 at 96 DPI) and its size in twips.
+    virtual int TwipsPerPixelX() const = 0;
+    virtual int TwipsPerPixelY() const = 0;
+    virtual Twips ScreenWidth() const = 0;
+    virtual Twips ScreenHeight() const = 0;
+    // Outer size minus client size of a form with its border style.
+    virtual TextSize FrameSize(const Form& form) const = 0;
+};
+
+}  // namespace forms

@@ -1,0 +1,116 @@
+#include "forms/control.h"
+
+#include "forms/application.h"
+#include "forms/form.h"
+
+namespace forms {
+
+Control::Control(Form& parent, ControlKind kind)
+    : app_(&parent.App()), parent_(&parent), kind_(kind) {
+    parent.AddControl(this);
+    if (parent.Loaded()) Realise();
+}
+
+Control::Control(Application& app, ControlKind kind) : app_(&app), parent_(nullptr), kind_(kind) {}
+
+Control::~Control() {
+    if (parent_ && parent_ != this) parent_->RemoveControl(this);
+}
+
+Application& Control::App() const { return *app_; }
+
+void Control::Notify(Property property) {
+    if (peer_) peer_->Update(property);
+}
+
+void Control::SetCaption(const std::string& caption) {
+    caption_ = caption;
+    Notify(Property::Caption);
+    SizeToContent();
+}
+
+void Control::SetVisible(bool visible) {
+    visible_ = visible;
+    Notify(Property::Visible);
+}
+
+void Control::SetEnabled(bool enabled) {
+    enabled_ = enabled;
+    Notify(Property::Enabled);
+}
+
+void Control::Move(Twips left, Twips top, Twips width, Twips height) {
+    left_ = left;
+    top_ = top;
+    width_ = width < 0 ? 0 : width;
+    height_ = height < 0 ? 0 : height;
+    Notify(Property::Bounds);
+}
+
+void Control::SetForeColor(Color color) {
+    foreColor_ = color;
+    Notify(Property::ForeColor);
+}
+
+void Control::SetBackColor(Color color) {
+    backColor_ = color;
+    Notify(Property::BackColor);
+}
+
+void Control::SetFont(const forms::Font& font) {
+    font_ = font;
+    Notify(Property::Font);
+    SizeToContent();
+}
+
+void Control::SetFontName(const std::string& name) {
+    forms::Font font = font_;
+    font.Name = name;
+    SetFont(font);
+}
+
+void Control::SetFontSize(double size) {
+    forms::Font font = font_;
+    font.Size = size;
+    SetFont(font);
+}
+
+void Control::SetFontBold(bool bold) {
+    forms::Font font = font_;
+    font.Bold = bold;
+    SetFont(font);
+}
+
+void Control::SetMousePointer(forms::MousePointer pointer) {
+    mousePointer_ = pointer;
+    Notify(Property::MousePointer);
+}
+
+void Control::SetFocus() {
+    if (peer_) peer_->SetFocus();
+}
+
+void Control::RaiseClick() {
+    if (enabled_ && Click) Click();
+}
+
+void Control::RaiseMouseMove(const MouseState& state) {
+    if (enabled_ && MouseMove) MouseMove(state);
+}
+
+void Control::RaiseGotFocus() {
+    if (GotFocus) GotFocus();
+}
+
+int Control::RaiseKeyPress(int keyAscii) {
+    if (KeyPress) KeyPress(keyAscii);
+    return keyAscii;
+}
+
+void Control::Realise() {
+    if (!peer_) peer_ = app_->GetBackend().CreatePeer(*this);
+}
+
+void Control::Unrealise() { peer_.reset(); }
+
+}  // namespace forms

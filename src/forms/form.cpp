@@ -1,0 +1,121 @@
+#include "forms/form.h"
+
+#include <algorithm>
+
+#include "forms/application.h"
+#include "forms/controls.h"
+
+namespace forms {
+
+Form::Form(Application& app) : Control(app, ControlKind::Form) {
+    parent_ = this;
+    visible_ = false;
+    backColor_ = 0xC0C0C0;
+}
+
+Form::~Form() {
+    if (loaded_) app_->FormUnloaded(this);
+}
+
+void Form::RemoveControl(Control* control) {
+    controls_.erase(std::remove(controls_.begin(), controls_.end(), control), controls_.end());
+    if (defaultButton_ == control) defaultButton_ = nullptr;
+}
+
+TextSize Form::Frame() const { return app_->GetBackend().FrameSize(*this); }
+
+void Form::SetClientSize(Twips width, Twips height) {
+    const TextSize frame = Frame();
+    Move(left_, top_, width + frame.width, height + frame.height);
+}
+
+void Form::SetIcon(const forms::Picture& icon) {
+    icon_ = icon;
+    Notify(Property::Picture);
+}
+
+void Form::SetTopMost(bool topMost) {
+    topMost_ = topMost;
+    if (loaded_) visible_ = true;
+    Notify(Property::TopMost);
+}
+
+void Form::SetDefaultButton(CommandButton* button) {
+    defaultButton_ = button;
+    Notify(Property::Default);
+}
+
+void Form::Load() {
+    if (loaded_ || loading_) return;
+    loading_ = true;
+    if (centerOnLoad_) {
+        left_ = (app_->ScreenWidth() - width_) / 2;
+        top_ = (app_->ScreenHeight() - height_) / 2;
+    }
+    Realise();
+    for (Control* control : controls_) control->Realise();
+    loaded_ = true;
+    app_->FormLoaded(this);
+    Form_Load();
+    loading_ = false;
+}
+
+void Form::Show() {
+    Load();
+    if (!loaded_) return;
+    visible_ = true;
+    Notify(Property::Visible);
+}
+
+void Form::ShowModal() {
+    Show();
+    if (!loaded_) return;
+    app_->GetBackend().RunModal(*this);
+}
+
+void Form::Hide() {
+    visible_ = false;
+    Notify(Property::Visible);
+}
+
+void Form::SetVisible(bool visible) {
+    if (visible)
+        Show();
+    else
+        Hide();
+}
+
+bool Form::Unload(UnloadMode mode) {
+    if (!loaded_ || unloading_) return true;
+    unloading_ = true;
+    bool cancel = false;
+    Form_QueryUnload(cancel, mode);
+    if (!cancel) Form_Unload(cancel);
+    if (cancel) {
+        unloading_ = false;
+        return false;
+    }
+    // The form counts as gone before its windows are destroyed, so that a
+    // backend can end its message loop when the last window goes.
+    loaded_ = false;
+    visible_ = false;
+    app_->FormUnloaded(this);
+    for (Control* control : controls_) control->Unrealise();
+    Unrealise();
+    unloading_ = false;
+    return true;
+}
+
+void Form::Refresh() {
+    if (peer_) peer_->Refresh();
+}
+
+void Form::PaintPicture(const forms::Picture& picture, Twips x, Twips y) {
+    if (peer_ && !picture.Empty()) peer_->PaintPicture(picture, x, y);
+}
+
+void Form::Cls() {
+    if (peer_) peer_->Cls();
+}
+
+}  // namespace forms

@@ -1,0 +1,116 @@
+// A top-level window of the model. A form is realised (its native window and
+// the peers of its controls created) when it is loaded; Load runs on the
+// first Load(), Show() or ShowModal(). Hide keeps it loaded; Unload destroys
+// the native window and lets it be loaded afresh later.
+#pragma once
+
+#include <vector>
+
+#include "forms/control.h"
+
+namespace forms {
+
+class CommandButton;
+
+enum class BorderStyle { None, FixedSingle, Sizable, FixedDialog };
+
+// Why a form is being unloaded, with the values Windows programs know.
+enum class UnloadMode { FormControlMenu = 0, Code = 1 };
+
+class Form : public Control {
+public:
+    explicit Form(Application& app);
+    ~Form() override;
+
+    // ---- Design ------------------------------------------------------------
+    forms::BorderStyle BorderStyle() const { return borderStyle_; }
+    void SetBorderStyle(forms::BorderStyle style) { borderStyle_ = style; }
+    // With false: no caption bar at all (dialog frame without title bar).
+    bool TitleBar() const { return titleBar_; }
+    void SetTitleBar(bool titleBar) { titleBar_ = titleBar; }
+    bool ControlBox() const { return controlBox_; }
+    void SetControlBox(bool v) { controlBox_ = v; }
+    bool MinButton() const { return minButton_; }
+    void SetMinButton(bool v) { minButton_ = v; }
+    bool MaxButton() const { return maxButton_; }
+    void SetMaxButton(bool v) { maxButton_ = v; }
+    bool ShowInTaskbar() const { return showInTaskbar_; }
+    void SetShowInTaskbar(bool v) { showInTaskbar_ = v; }
+    // Centred on the screen when it is loaded.
+    bool CenterOnLoad() const { return centerOnLoad_; }
+    void SetCenterOnLoad(bool v) { centerOnLoad_ = v; }
+
+    // Client area size; Width()/Height() are the outer size with the frame.
+    Twips ScaleWidth() const { return width_ - Frame().width; }
+    Twips ScaleHeight() const { return height_ - Frame().height; }
+    void SetClientSize(Twips width, Twips height);
+
+    const forms::Picture& Icon() const { return icon_; }
+    void SetIcon(const forms::Picture& icon);
+
+    // Keeps the window above all windows that are not themselves on top
+    // (true) or releases it into the normal order (false). Like SetWindowPos
+    // with SWP_SHOWWINDOW | SWP_NOACTIVATE, it also shows a loaded window
+    // without activating it.
+    bool TopMost() const { return topMost_; }
+    void SetTopMost(bool topMost);
+
+    CommandButton* DefaultButton() const { return defaultButton_; }
+    void SetDefaultButton(CommandButton* button);
+
+    // ---- Lifetime ------------------------------------------------------------
+    bool Loaded() const { return loaded_; }
+    void Load();
+    void Show();
+    // Shows the form modally; returns when it is hidden or unloaded.
+    void ShowModal();
+    void Hide();
+    // Unloads the form: QueryUnload (which may cancel), Unload, then the
+    // native window goes. Returns false when a handler cancelled.
+    bool Unload(UnloadMode mode = UnloadMode::Code);
+    // true shows, false hides the form.
+    void SetVisible(bool visible) override;
+    bool Showing() const { return loaded_ && visible_; }
+
+    // Paints the window now.
+    void Refresh();
+
+    // ---- Persistent drawing surface -----------------------------------------
+    void PaintPicture(const forms::Picture& picture, Twips x, Twips y);
+    void Cls();
+
+    // ---- Event handlers --------------------------------------------------------
+    virtual void Form_Load() {}
+    virtual void Form_QueryUnload(bool& cancel, UnloadMode mode) { (void)cancel, (void)mode; }
+    virtual void Form_Unload(bool& cancel) { (void)cancel; }
+
+    // The controls of this form in creation (tab) order.
+    const std::vector<Control*>& Controls() const { return controls_; }
+
+    // Called by backends when the user closes the window (close box, system
+    // menu, Alt+F4).
+    void RaiseCloseRequest() { Unload(UnloadMode::FormControlMenu); }
+
+private:
+    friend class Control;
+    void AddControl(Control* control) { controls_.push_back(control); }
+    void RemoveControl(Control* control);
+    TextSize Frame() const;
+
+    forms::BorderStyle borderStyle_ = forms::BorderStyle::Sizable;
+    bool titleBar_ = true;
+    bool controlBox_ = true;
+    bool minButton_ = true;
+    bool maxButton_ = true;
+    bool showInTaskbar_ = true;
+    bool centerOnLoad_ = false;
+    bool topMost_ = false;
+    bool loaded_ = false;
+    bool loading_ = false;
+    bool unloading_ = false;
+    forms::Picture icon_;
+    CommandButton* defaultButton_ = nullptr;
+    std::vector<Control*> controls_;
+};
+
+}  // namespace forms

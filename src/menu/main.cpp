@@ -1,0 +1,2 @@
+// Placeholder until the menu program lands.
+int main() { return 0; }

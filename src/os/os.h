@@ -1,0 +1,73 @@
+// Operating-system services used by both programs. Every string is UTF-8;
+// conversions to the platform's own encodings happen inside the
+// implementations (os/posix, os/win32). No function throws.
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+namespace os {
+
+// ---- Profile strings (INI files in the Windows code page) ----------------
+
+// Reads key from section of the file at path, with the behaviour of
+// GetPrivateProfileString: names match without regard to case, blanks
+// around keys and values are dropped, one pair of matching quotes around a
+// value is dropped, a missing file, section or key gives defaultValue, a
+// present empty value gives "". The result holds at most room - 1 characters
+// (room is the caller's buffer size including the terminating NUL); room 0
+// gives "".
+std::string ReadProfileString(const std::string& path, const std::string& section,
+                              const std::string& key, const std::string& defaultValue,
+                              std::size_t room);
+
+// Writes key = value into section of the file at path, with the behaviour of
+// WritePrivateProfileString: an existing value is replaced in place, a new
+// key is appended at the end of its section, a new section at the end of the
+// file, every other byte stays. Returns false when the file cannot be written.
+bool WriteProfileString(const std::string& path, const std::string& section,
+                        const std::string& key, const std::string& value);
+
+// ---- Per-user settings ----------------------------------------------------
+
+// The stored value, or defaultValue when it is missing.
+std::string GetSetting(const std::string& application, const std::string& section,
+                       const std::string& key, const std::string& defaultValue);
+bool SaveSetting(const std::string& application, const std::string& section,
+                 const std::string& key, const std::string& value);
+
+// ---- Files, folders and drives --------------------------------------------
+
+// True when a directory lookup of path finds a file or a folder; false for
+// anything else and on every error.
+bool FileExists(const std::string& path);
+
+// True when the drive letter (A to Z, either case) names an existing drive.
+bool DriveExists(char letter);
+
+// The folder that holds the running program, without a trailing separator
+// unless it is a drive root ("D:\"). On Windows "D:\menu" or "D:\".
+std::string ProgramFolder();
+
+// ---- Starting things --------------------------------------------------------
+
+enum class WindowState { Normal, Minimized };
+
+// Asks the shell to open file (a program, document, folder or address).
+// Empty verb means the file type's default action; empty parameters and
+// folder mean none. owner is the native window handle (0 for none).
+// Returns whether the request was accepted; callers may ignore it.
+bool ShellOpen(std::uintptr_t owner, const std::string& file, const std::string& parameters,
+               const std::string& verb, const std::string& folder, WindowState state);
+
+// Starts the command line as a new process without waiting for it.
+bool StartProcess(const std::string& commandLine, WindowState state);
+
+// ---- Encoding ----------------------------------------------------------------
+
+// Conversions between UTF-8 and Windows-1252 (the ANSI code page of the
+// German UI). Characters that Windows-1252 cannot hold become '?'.
+std::string Utf8ToAnsi(const std::string& text);
+std::string AnsiToUtf8(const std::string& text);
+
+}  // namespace os

@@ -1,0 +1,45 @@
+// The OS services as one object, so that program logic can be driven by
+// tests with scripted answers. The base class is the real system: every
+// function forwards to os.h. Tests derive from it and override what they
+// script (the program folder, existence of files, shell requests, ...).
+#pragma once
+
+#include "os/os.h"
+
+namespace os {
+
+class Services {
+public:
+    virtual ~Services() = default;
+
+    virtual std::string ReadProfileString(const std::string& path, const std::string& section,
+                                          const std::string& key, const std::string& defaultValue,
+                                          std::size_t room) {
+        return os::ReadProfileString(path, section, key, defaultValue, room);
+    }
+    virtual bool WriteProfileString(const std::string& path, const std::string& section,
+                                    const std::string& key, const std::string& value) {
+        return os::WriteProfileString(path, section, key, value);
+    }
+    virtual std::string GetSetting(const std::string& application, const std::string& section,
+                                   const std::string& key, const std::string& defaultValue) {
+        return os::GetSetting(application, section, key, defaultValue);
+    }
+    virtual bool SaveSetting(const std::string& application, const std::string& section,
+                             const std::string& key, const std::string& value) {
+        return os::SaveSetting(application, section, key, value);
+    }
+    virtual bool FileExists(const std::string& path) { return os::FileExists(path); }
+    virtual bool DriveExists(char letter) { return os::DriveExists(letter); }
+    virtual std::string ProgramFolder() { return os::ProgramFolder(); }
+    virtual bool ShellOpen(std::uintptr_t owner, const std::string& file,
+                           const std::string& parameters, const std::string& verb,
+                           const std::string& folder, WindowState state) {
+        return os::ShellOpen(owner, file, parameters, verb, folder, state);
+    }
+    virtual bool StartProcess(const std::string& commandLine, WindowState state) {
+        return os::StartProcess(commandLine, state);
+    }
+};
+
+}  // namespace os
