@@ -74,6 +74,11 @@ void TextBox::SetText(const std::string& text) {
 void TextBox::RaiseTextChangedByUser(const std::string& text) {
     if (text == caption_) return;
     caption_ = text;
+    // Keep the selection inside the new text until the backend reports the
+    // native one, so that handlers can use SelStart as an index.
+    const int size = static_cast<int>(caption_.size());
+    selStart_ = std::min(selStart_, size);
+    selLength_ = std::min(selLength_, size - selStart_);
     if (Change) Change();
 }
 
@@ -85,8 +90,9 @@ void TextBox::SetSelection(int start, int length) {
 }
 
 void TextBox::UpdateSelectionFromUser(int start, int length) {
-    selStart_ = start;
-    selLength_ = length;
+    const int size = static_cast<int>(caption_.size());
+    selStart_ = std::clamp(start, 0, size);
+    selLength_ = std::clamp(length, 0, size - selStart_);
 }
 
 void TextBox::SetLocked(bool locked) {
