@@ -5,6 +5,13 @@
 
 #include <cstdint>
 #include <string>
+#include <vector>
+
+// <windows.h> (under UNICODE) renames WriteProfileString to
+// WriteProfileStringW; files that include both must see our name.
+#ifdef WriteProfileString
+#undef WriteProfileString
+#endif
 
 namespace os {
 
@@ -62,6 +69,12 @@ bool ShellOpen(std::uintptr_t owner, const std::string& file, const std::string&
 
 // Starts the command line as a new process without waiting for it.
 bool StartProcess(const std::string& commandLine, WindowState state);
+
+// ---- Command line ------------------------------------------------------------
+
+// The program's arguments after its name, as UTF-8 (on Windows taken from
+// the UTF-16 command line, so that any file name survives).
+std::vector<std::string> ProgramArguments(int argc, char** argv);
 
 // ---- Encoding ----------------------------------------------------------------
 

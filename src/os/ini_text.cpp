@@ -1,0 +1,151 @@
+#include "os/ini_text.h"
+
+#include <vector>
+
+namespace os::ini {
+namespace {
+
+bool IsBlank(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\v' || c == '\f'; }
+
+unsigned char Fold(char ch) {
+    const auto c = static_cast<unsigned char>(ch);
+    if (c >= 'A' && c <= 'Z') return c + ('a' - 'A');
+    if (c >= 0xC0 && c <= 0xDE && c != 0xD7) return c + 0x20;  // À..Þ -> à..þ
+    if (c == 0x8A || c == 0x8C || c == 0x8E) return c + 0x10;  // Š Œ Ž
+    if (c == 0x9F) return 0xFF;                                // Ÿ
+    return c;
+}
+
+// One line of the text: [begin, contentEnd) is its content, [contentEnd,
+// end) its line ending (CR LF, LF or nothing at the end of the text).
+struct Line {
+    std::size_t begin;
+    std::size_t contentEnd;
+    std::size_t end;
+};
+
+std::vector<Line> SplitLines(std::string_view text) {
+    std::vector<Line> lines;
+    std::size_t begin = 0;
+    while (begin < text.size()) {
+        const std::size_t newline = text.find('\n', begin);
+        if (newline == std::string_view::npos) {
+            lines.push_back({begin, text.size(), text.size()});
+            break;
+        }
+        std::size_t contentEnd = newline;
+        if (contentEnd > begin && text[contentEnd - 1] == '\r') --contentEnd;
+        lines.push_back({begin, contentEnd, newline + 1});
+        begin = newline + 1;
+    }
+    return lines;
+}
+
+std::string_view Content(std::string_view text, const Line& line) {
+    return Trim(text.substr(line.begin, line.contentEnd - line.begin));
+}
+
+// The name of the section that a trimmed line opens, if it is a header.
+std::optional<std::string_view> SectionHeader(std::string_view line) {
+    if (line.empty() || line.front() != '[') return std::nullopt;
+    const std::size_t close = line.rfind(']');
+    if (close == std::string_view::npos) return std::nullopt;
+    return Trim(line.substr(1, close - 1));
+}
+
+struct KeyLine {
+    std::string_view name;
+    std::optional<std::string_view> value;  // nothing when the line has no '='
+};
+
+KeyLine SplitKey(std::string_view line) {
+    const std::size_t equals = line.find('=');
+    if (equals == std::string_view::npos) return {line, std::nullopt};
+    return {Trim(line.substr(0, equals)), Trim(line.substr(equals + 1))};
+}
+
+std::string_view Unquote(std::string_view value) {
+    if (value.size() >= 2 && (value.front() == '"' || value.front() == '\'') &&
+        value.back() == value.front()) {
+        return value.substr(1, value.size() - 2);
+    }
+    return value;
+}
+
+// Index of the header line of the first section named section.
+std::optional<std::size_t> FindSection(std::string_view text, const std::vector<Line>& lines,
+                                       std::string_view section) {
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+        const auto name = SectionHeader(Content(text, lines[i]));
+        if (name && SameName(*name, section)) return i;
+    }
+    return std::nullopt;
+}
+
+}  // namespace
+
+std::string_view Trim(std::string_view text) {
+    while (!text.empty() && IsBlank(text.front())) text.remove_prefix(1);
+    while (!text.empty() && IsBlank(text.back())) text.remove_suffix(1);
+    return text;
+}
+
+bool SameName(std::string_view a, std::string_view b) {
+    if (a.size() != b.size()) return false;
+    for (std::size_t i = 0; i < a.size(); ++i) {
+        if (Fold(a[i]) != Fold(b[i])) return false;
+    }
+    return true;
+}
+
+std::optional<std::string> Find(std::string_view text, std::string_view section,
+                                std::string_view key) {
+    const auto lines = SplitLines(text);
+    const auto header = FindSection(text, lines, Trim(section));
+    if (!header) return std::nullopt;
+    for (std::size_t i = *header + 1; i < lines.size(); ++i) {
+        const std::string_view line = Content(text, lines[i]);
+        if (SectionHeader(line)) break;
+        if (line.empty()) continue;
+        const KeyLine entry = SplitKey(line);
+        if (!SameName(entry.name, Trim(key))) continue;
+        if (!entry.value) return std::nullopt;
+        return std::string(Unquote(*entry.value));
+    }
+    return std::nullopt;
+}
+
+std::string Assign(std::string_view text, std::string_view section, std::string_view key,
+                   std::string_view value) {
+    section = Trim(section);
+    key = Trim(key);
+    const auto lines = SplitLines(text);
+    const auto header = FindSection(text, lines, section);
+    std::string out(text);
+    if (!header) {
+        if (!out.empty() && out.back() != '\n') out += "\r\n";
+        out.append("[").append(section).append("]\r\n");
+        out.append(key).append("=").append(value).append("\r\n");
+        return out;
+    }
+    std::size_t last = *header;  // the last non-blank line of the section
+    for (std::size_t i = *header + 1; i < lines.size(); ++i) {
+        const std::string_view line = Content(text, lines[i]);
+        if (SectionHeader(line)) break;
+        if (line.empty()) continue;
+        last = i;
+        const KeyLine entry = SplitKey(line);
+        if (!SameName(entry.name, key)) continue;
+        std::string replacement(entry.name);
+        replacement.append("=").append(value);
+        out.replace(lines[i].begin, lines[i].contentEnd - lines[i].begin, replacement);
+        return out;
+    }
+    std::string added;
+    if (lines[last].contentEnd == lines[last].end) added = "\r\n";
+    added.append(key).append("=").append(value).append("\r\n");
+    out.insert(lines[last].end, added);
+    return out;
+}
+
+}  // namespace os::ini

@@ -1,0 +1,40 @@
+// The text of an INI file as the Windows profile functions see it, for the
+// platforms that have no such functions. Works on the file's bytes in the
+// Windows code page; the callers convert names and values.
+//
+// A line whose first non-blank character is '[' and that holds a ']' opens
+// the section named between them. Any other non-blank line of a section is
+// a key: the name before the first '=', the value after it. Names match
+// without regard to letter case; blanks around names and values do not
+// count. Lines before the first section belong to no section. When a
+// section or a key appears twice, the first one counts.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace os::ini {
+
+// The value of key in section: blanks around it dropped, then one pair of
+// matching quotes ('...' or "...") around it dropped. Nothing when the
+// section, the key or the key's '=' is missing.
+std::optional<std::string> Find(std::string_view text, std::string_view section,
+                                std::string_view key);
+
+// The text with key = value in section: an existing key line is rewritten
+// in place (its line ending kept), a new key goes after the last non-blank
+// line of the section, a new section at the end of the text. New lines end
+// in CR LF. Every other byte stays as it was.
+std::string Assign(std::string_view text, std::string_view section, std::string_view key,
+                   std::string_view value);
+
+// Compares two names of the Windows code page without regard to letter
+// case (ASCII and the accented letters of Windows-1252).
+bool SameName(std::string_view a, std::string_view b);
+
+// The text without blanks (space, tab, CR, vertical tab, form feed) at
+// either end.
+std::string_view Trim(std::string_view text);
+
+}  // namespace os::ini

@@ -1,0 +1,61 @@
+// Profile strings on platforms without the Windows profile functions: the
+// same reading and in-place editing rules, on files in the Windows code
+// page.
+#include <optional>
+#include <string>
+
+#include "os/ini_text.h"
+#include "os/os.h"
+#include "os/posix/file_bytes.h"
+#include "os/profile_rules.h"
+
+namespace os {
+namespace {
+
+// The first `units` UTF-16 code units of a UTF-8 text, never splitting a
+// character (the Windows functions count their buffer in these units).
+std::string KeepUnits(const std::string& text, std::size_t units) {
+    std::size_t pos = 0;
+    while (pos < text.size()) {
+        const auto lead = static_cast<unsigned char>(text[pos]);
+        const std::size_t length = lead >= 0xF0 ? 4 : lead >= 0xE0 ? 3 : lead >= 0xC0 ? 2 : 1;
+        const std::size_t needed = length == 4 ? 2 : 1;
+        if (needed > units) break;
+        units -= needed;
+        pos += length;
+    }
+    return text.substr(0, pos);
+}
+
+}  // namespace
+
+std::string ReadProfileString(const std::string& path, const std::string& section,
+                              const std::string& key, const std::string& defaultValue,
+                              std::size_t room) {
+    if (room == 0) return "";
+    std::optional<std::string> value;
+    if (profile::IsReadable(path, section, key)) {
+        if (const auto bytes = posix::ReadFileBytes(path)) {
+            value = ini::Find(*bytes, Utf8ToAnsi(section), Utf8ToAnsi(key));
+        }
+    }
+    if (value) {
+        if (value->size() > room - 1) value->resize(room - 1);
+        return AnsiToUtf8(*value);
+    }
+    // Like the Windows functions, drop trailing spaces of the default.
+    const std::size_t end = defaultValue.find_last_not_of(' ');
+    return KeepUnits(defaultValue.substr(0, end == std::string::npos ? 0 : end + 1), room - 1);
+}
+
+bool WriteProfileString(const std::string& path, const std::string& section,
+                        const std::string& key, const std::string& value) {
+    if (!profile::IsWritable(path, section, key, value)) return false;
+    const auto bytes = posix::ReadFileBytes(path);
+    if (!bytes) return false;
+    const std::string updated =
+        ini::Assign(*bytes, Utf8ToAnsi(section), Utf8ToAnsi(key), Utf8ToAnsi(value));
+    return posix::WriteFileBytes(path, updated);
+}
+
+}  // namespace os

@@ -1,0 +1,19 @@
+// Which profile requests both implementations refuse before the file is
+// touched: requests that name no file, section or key, and writes whose
+// text would change the structure of the file (a line break starts a new
+// line that could read as another key or section; an '=' in a key name
+// would be read back as part of the value) and so could not be read back.
+#pragma once
+
+#include <string_view>
+
+namespace os::profile {
+
+// A read of key in section of path can find something.
+bool IsReadable(std::string_view path, std::string_view section, std::string_view key);
+
+// key = value can be written into section of path and read back as written.
+bool IsWritable(std::string_view path, std::string_view section, std::string_view key,
+                std::string_view value);
+
+}  // namespace os::profile

@@ -1,0 +1,69 @@
+// Files, folders, drives and the program's own folder.
+#include <gtest/gtest.h>
+
+#include "os/os.h"
+#include "support.h"
+
+namespace {
+
+#ifdef _WIN32
+constexpr char Separator = '\\';
+#else
+constexpr char Separator = '/';
+#endif
+
+TEST(FileExists, FindsFilesAndFoldersAndNothingElse) {
+    os_test::TempFolder folder;
+    const std::string file = folder / "setup.exe";
+    const std::string sub = folder / "Daten";
+    os_test::WriteBytes(file, "MZ");
+    std::filesystem::create_directory(os_test::FromUtf8(sub));
+
+    EXPECT_TRUE(os::FileExists(file));
+    EXPECT_TRUE(os::FileExists(sub));
+    EXPECT_TRUE(os::FileExists(sub + Separator));
+    EXPECT_TRUE(os::FileExists(os_test::Utf8(folder.Path()) + Separator + Separator + "setup.exe"));
+    EXPECT_FALSE(os::FileExists(folder / "setup.ex"));
+    EXPECT_FALSE(os::FileExists(folder / "fehlt/setup.exe"));
+    EXPECT_FALSE(os::FileExists(file + Separator));
+    EXPECT_FALSE(os::FileExists(""));
+    EXPECT_FALSE(os::FileExists(std::string("set\0up", 6)));
+    // A pattern is no name: it must not report a file that matches it.
+    EXPECT_FALSE(os::FileExists(folder / "*.exe"));
+    EXPECT_FALSE(os::FileExists(folder / "setup.ex?"));
+}
+
+TEST(ProgramFolder, IsTheFolderOfTheRunningProgram) {
+    const std::string folder = os::ProgramFolder();
+    ASSERT_GT(folder.size(), 1u);
+    EXPECT_NE(folder.back(), Separator);
+#ifdef _WIN32
+    const std::string program = "os_test.exe";
+#else
+    const std::string program = "os_test";
+#endif
+    EXPECT_TRUE(os::FileExists(folder + Separator + program)) << folder;
+}
+
+TEST(Drives, OnlyLettersNameDrives) {
+    for (const char c : {'\0', '1', ':', '\\', '@', '[', '`', '{'}) EXPECT_FALSE(os::DriveExists(c));
+}
+
+#ifdef _WIN32
+TEST(Drives, ADriveExistsExactlyWhenItsLetterIsFound) {
+    EXPECT_TRUE(os::DriveExists('C'));
+    EXPECT_TRUE(os::DriveExists('c'));
+    EXPECT_TRUE(os::FileExists("C:"));
+    EXPECT_TRUE(os::FileExists("c:\\"));
+    int unused = 0;
+    for (char letter = 'D'; letter <= 'Z'; ++letter) {
+        if (os::DriveExists(letter)) continue;
+        ++unused;
+        EXPECT_FALSE(os::FileExists(std::string(1, letter) + ":")) << letter;
+        EXPECT_FALSE(os::FileExists(std::string(1, letter) + ":\\subst.exe")) << letter;
+    }
+    EXPECT_GT(unused, 0);
+}
+#endif
+
+}  // namespace
