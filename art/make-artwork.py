@@ -1,0 +1,755 @@
+#!/usr/bin/env python3
+"""Draws the pictures of kelvo and admin and the demo CD, and writes them.
+
+    art/make-artwork.py
+
+writes, next to this script:
+    default-entry.bmp   16 x 16, 24 bit: a compact disc on grey C0C0C0
+    wait.ico            32 x 32: a disc with an hourglass (wait window)
+    kelvo.ico           16, 32 and 48: a disc with an arrow (program icon)
+    about.gif           99 x 227: the decorative picture of the About box
+and the demo CD in ../demo/cd: its project file kelvo.ini, background tile,
+splash picture, entry icons, pictures and documents.
+
+Only the standard library is used: the BMP, ICO and GIF writers are below.
+The results are kept in the repository, so a build never needs Python; run
+this script again after changing a drawing and commit what it wrote.
+"""
+
+import math
+import os
+import struct
+
+HERE = os.path.dirname(os.path.abspath(__file__))
+ROOT = os.path.dirname(HERE)
+DEMO = os.path.join(ROOT, "demo", "cd")
+
+
+# ---------------------------------------------------------------- canvas ---
+
+class Canvas:
+    """RGBA pixels (colour 0..255, alpha 0..1) with anti-aliased layers."""
+
+    def __init__(self, w, h, colour=(0, 0, 0), alpha=0.0):
+        self.w, self.h = w, h
+        self.px = [[colour[0], colour[1], colour[2], alpha] for _ in range(w * h)]
+
+    def layer(self, shade, box=None, ss=4):
+        """Paints shade(x, y) -> (r, g, b, a) or None over the canvas.
+
+        shade is sampled ss x ss times in each pixel, so edges come out
+        smooth. box = (x0, y0, x1, y1) limits the pixels visited.
+        """
+        x0, y0, x1, y1 = box or (0, 0, self.w, self.h)
+        x0, y0 = max(0, int(x0)), max(0, int(y0))
+        x1, y1 = min(self.w, int(math.ceil(x1))), min(self.h, int(math.ceil(y1)))
+        offsets = [(i + 0.5) / ss for i in range(ss)]
+        n = ss * ss
+        for py in range(y0, y1):
+            for px in range(x0, x1):
+                r = g = b = a = 0.0
+                for oy in offsets:
+                    for ox in offsets:
+                        c = shade(px + ox, py + oy)
+                        if c is not None:
+                            ca = c[3] if len(c) > 3 else 1.0
+                            r += c[0] * ca
+                            g += c[1] * ca
+                            b += c[2] * ca
+                            a += ca
+                if a <= 0.0:
+                    continue
+                src = (r / a, g / a, b / a)
+                sa = a / n
+                d = self.px[py * self.w + px]
+                oa = sa + d[3] * (1.0 - sa)
+                for k in range(3):
+                    d[k] = (src[k] * sa + d[k] * d[3] * (1.0 - sa)) / oa
+                d[3] = oa
+
+    def rgb(self, x, y):
+        p = self.px[y * self.w + x]
+        return tuple(max(0, min(255, int(round(v)))) for v in p[:3])
+
+    def alpha(self, x, y):
+        return self.px[y * self.w + x][3]
+
+
+# --------------------------------------------------------------- writers ---
+
+def bmp_bytes(c):
+    """A 24-bit uncompressed BMP, bottom-up."""
+    stride = (c.w * 3 + 3) & ~3
+    rows = []
+    for y in range(c.h - 1, -1, -1):
+        row = bytearray()
+        for x in range(c.w):
+            r, g, b = c.rgb(x, y)
+            row += bytes((b, g, r))
+        row += b"\0" * (stride - len(row))
+        rows.append(bytes(row))
+    pixels = b"".join(rows)
+    info = struct.pack("<IiiHHIIiiII", 40, c.w, c.h, 1, 24, 0, len(pixels), 3780, 3780, 0, 0)
+    head = struct.pack("<2sIHHI", b"BM", 14 + len(info) + len(pixels), 0, 0, 14 + len(info))
+    return head + info + pixels
+
+
+def ico_bytes(images):
+    """An icon file of 32-bit images, each with its AND (transparency) mask."""
+    blobs = []
+    for c in images:
+        xor = bytearray()
+        for y in range(c.h - 1, -1, -1):
+            for x in range(c.w):
+                r, g, b = c.rgb(x, y)
+                a = max(0, min(255, int(round(c.alpha(x, y) * 255))))
+                if a == 0:
+                    r = g = b = 0
+                xor += bytes((b, g, r, a))
+        mask_stride = ((c.w + 31) // 32) * 4
+        mask = bytearray()
+        for y in range(c.h - 1, -1, -1):
+            row = bytearray(mask_stride)
+            for x in range(c.w):
+                if c.alpha(x, y) < 0.5:
+                    row[x // 8] |= 0x80 >> (x % 8)
+            mask += row
+        info = struct.pack("<IiiHHIIiiII", 40, c.w, c.h * 2, 1, 32, 0,
+                           len(xor) + len(mask), 0, 0, 0, 0)
+        blobs.append(info + bytes(xor) + bytes(mask))
+    out = struct.pack("<HHH", 0, 1, len(images))
+    offset = 6 + 16 * len(images)
+    for c, blob in zip(images, blobs):
+        out += struct.pack("<BBBBHHII", c.w % 256, c.h % 256, 0, 0, 1, 32, len(blob), offset)
+        offset += len(blob)
+    return out + b"".join(blobs)
+
+
+def median_cut(colours, count):
+    """Up to count palette colours for a {rgb: pixels} histogram."""
+    boxes = [list(colours.items())]
+    while len(boxes) < count:
+        best, best_range, best_axis = None, 0, 0
+        for i, box in enumerate(boxes):
+            if len(box) < 2:
+                continue
+            for axis in range(3):
+                vals = [c[0][axis] for c in box]
+                rng = max(vals) - min(vals)
+                if rng > best_range:
+                    best, best_range, best_axis = i, rng, axis
+        if best is None:
+            break
+        box = sorted(boxes.pop(best), key=lambda c: c[0][best_axis])
+        total = sum(n for _, n in box)
+        half, run, cut = total / 2, 0, 1
+        for i, (_, n) in enumerate(box[:-1]):
+            run += n
+            if run >= half:
+                cut = i + 1
+                break
+        boxes += [box[:cut], box[cut:]]
+    palette = []
+    for box in boxes:
+        total = sum(n for _, n in box)
+        palette.append(tuple(int(round(sum(c[k] * n for c, n in box) / total)) for k in range(3)))
+    return palette
+
+
+def lzw(indices, min_size):
+    """GIF LZW compression of palette indices."""
+    clear, end = 1 << min_size, (1 << min_size) + 1
+    out = bytearray()
+    acc = bits = 0
+    size = min_size + 1
+
+    def emit(code):
+        nonlocal acc, bits
+        acc |= code << bits
+        bits += size
+        while bits >= 8:
+            out.append(acc & 0xFF)
+            acc >>= 8
+            bits -= 8
+
+    table, next_code = {}, end + 1
+    emit(clear)
+    prefix = indices[0]
+    for k in indices[1:]:
+        key = (prefix, k)
+        if key in table:
+            prefix = table[key]
+            continue
+        emit(prefix)
+        if next_code < 4096:
+            table[key] = next_code
+            next_code += 1
+            if next_code > (1 << size) and size < 12:
+                size += 1
+        else:
+            emit(clear)
+            table, next_code, size = {}, end + 1, min_size + 1
+        prefix = k
+    emit(prefix)
+    emit(end)
+    if bits:
+        out.append(acc & 0xFF)
+    return bytes(out)
+
+
+BAYER = [0, 8, 2, 10, 12, 4, 14, 6, 3, 11, 1, 9, 15, 7, 13, 5]
+
+
+def gif_bytes(c):
+    """A GIF with one 256-colour (at most) global palette, no transparency.
+
+    A light ordered dither keeps smooth gradients free of bands.
+    """
+    def pixel(x, y):
+        d = (BAYER[(y % 4) * 4 + x % 4] - 7.5) * 0.8
+        return tuple(max(0, min(255, v + int(round(d)))) for v in c.rgb(x, y))
+
+    pixels = [pixel(x, y) for y in range(c.h) for x in range(c.w)]
+    hist = {}
+    for rgb in pixels:
+        hist[rgb] = hist.get(rgb, 0) + 1
+    palette = median_cut(hist, 256)
+    nearest = {}
+    for rgb in hist:
+        nearest[rgb] = min(range(len(palette)), key=lambda i: sum(
+            (palette[i][k] - rgb[k]) ** 2 for k in range(3)))
+    indices = [nearest[rgb] for rgb in pixels]
+    palette += [(0, 0, 0)] * (256 - len(palette))
+    data = lzw(indices, 8)
+    out = bytearray(b"GIF89a")
+    out += struct.pack("<HHBBB", c.w, c.h, 0xF7, 0, 0)
+    for rgb in palette:
+        out += bytes(rgb)
+    out += struct.pack("<BHHHHB", 0x2C, 0, 0, c.w, c.h, 0)
+    out.append(8)
+    for i in range(0, len(data), 255):
+        chunk = data[i:i + 255]
+        out.append(len(chunk))
+        out += chunk
+    out += b"\x00\x3B"
+    return bytes(out)
+
+
+def write(path, data):
+    os.makedirs(os.path.dirname(path), exist_ok=True)
+    with open(path, "wb") as f:
+        f.write(data)
+    print("wrote", os.path.relpath(path, ROOT), len(data), "bytes")
+
+
+def write_text(path, text):
+    """Windows text: CRLF line ends, Windows-1252."""
+    write(path, text.replace("\n", "\r\n").encode("cp1252"))
+
+
+# ---------------------------------------------------------------- shapes ---
+
+def mix(a, b, t):
+    return tuple(a[k] + (b[k] - a[k]) * t for k in range(3))
+
+
+def hue(h):
+    """A soft rainbow colour for h in 0..1."""
+    return tuple(127.5 + 127.5 * math.cos(2 * math.pi * (h - off)) for off in (0.0, 1 / 3, 2 / 3))
+
+
+def disc(cx, cy, radius, hole=None, sheen=0.8, rim=(90, 92, 104)):
+    """A compact disc seen from above: silver with rainbow sheen, clear hub."""
+    hole = radius * 0.2 if hole is None else hole
+    edge = max(0.6, radius * 0.04)
+
+    def shade(x, y):
+        dx, dy = x - cx, y - cy
+        d = math.hypot(dx, dy)
+        if d > radius or d < hole:
+            return None
+        if d > radius - edge or d < hole + edge * 0.7:
+            return rim + (1.0,)
+        t = d / radius
+        ang = math.atan2(dy, dx)
+        if t < 0.38:                      # clear plastic hub
+            base = mix((206, 212, 222), (236, 240, 246), 0.5 + 0.5 * math.cos(ang + 0.8))
+            return base + (1.0,)
+        if t < 0.42:                      # the ring at the edge of the data area
+            return (168, 172, 182, 1.0)
+        # two bright sectors, where light falls, carry the rainbow
+        light = 0.5 + 0.5 * math.cos(2 * (ang + 0.8))
+        silver = mix((178, 182, 192), (242, 244, 248), light)
+        colour = mix(silver, hue(ang / math.pi + t * 0.9), sheen * (0.12 + 0.5 * light))
+        return colour + (1.0,)
+
+    return shade, (cx - radius - 1, cy - radius - 1, cx + radius + 1, cy + radius + 1)
+
+
+def polygon(points, colour):
+    """A filled polygon (even-odd rule)."""
+    xs = [p[0] for p in points]
+    ys = [p[1] for p in points]
+
+    def shade(x, y):
+        inside = False
+        j = len(points) - 1
+        for i in range(len(points)):
+            xi, yi = points[i]
+            xj, yj = points[j]
+            if (yi > y) != (yj > y) and x < (xj - xi) * (y - yi) / (yj - yi) + xi:
+                inside = not inside
+            j = i
+        return colour if inside else None
+
+    return shade, (min(xs) - 1, min(ys) - 1, max(xs) + 1, max(ys) + 1)
+
+
+def rect(x0, y0, x1, y1, colour, radius=0.0):
+    """A filled rectangle, with rounded corners when radius > 0."""
+    def shade(x, y):
+        if x < x0 or x > x1 or y < y0 or y > y1:
+            return None
+        if radius > 0:
+            qx = max(x0 + radius - x, 0, x - (x1 - radius))
+            qy = max(y0 + radius - y, 0, y - (y1 - radius))
+            if qx * qx + qy * qy > radius * radius:
+                return None
+        return colour(x, y) if callable(colour) else colour
+
+    return shade, (x0 - 1, y0 - 1, x1 + 1, y1 + 1)
+
+
+def circle(cx, cy, r, colour):
+    def shade(x, y):
+        if (x - cx) ** 2 + (y - cy) ** 2 > r * r:
+            return None
+        return colour(x, y) if callable(colour) else colour
+
+    return shade, (cx - r - 1, cy - r - 1, cx + r + 1, cy + r + 1)
+
+
+def line(x0, y0, x1, y1, width, colour):
+    """A stroke with round ends."""
+    def shade(x, y):
+        vx, vy = x1 - x0, y1 - y0
+        t = max(0.0, min(1.0, ((x - x0) * vx + (y - y0) * vy) / (vx * vx + vy * vy)))
+        if math.hypot(x - x0 - t * vx, y - y0 - t * vy) > width / 2:
+            return None
+        return colour
+
+    w = width / 2 + 1
+    return shade, (min(x0, x1) - w, min(y0, y1) - w, max(x0, x1) + w, max(y0, y1) + w)
+
+
+def sparkle(cx, cy, r, colour):
+    """A four-pointed star."""
+    def shade(x, y):
+        dx, dy = abs(x - cx), abs(y - cy)
+        if math.sqrt(dx) + math.sqrt(dy) > math.sqrt(r):
+            return None
+        fade = 1.0 - math.hypot(dx, dy) / r
+        return colour + (max(0.0, min(1.0, 0.4 + fade)),)
+
+    return shade, (cx - r - 1, cy - r - 1, cx + r + 1, cy + r + 1)
+
+
+# 5 x 7 letters, drawn as blocks.
+GLYPHS = {
+    " ": ["....."] * 7,
+    "-": [".....", ".....", ".....", ".###.", ".....", ".....", "....."],
+    "!": ["..#..", "..#..", "..#..", "..#..", "..#..", ".....", "..#.."],
+    "8": [".###.", "#...#", "#...#", ".###.", "#...#", "#...#", ".###."],
+    "9": [".###.", "#...#", "#...#", ".####", "....#", "...#.", ".##.."],
+    "A": [".###.", "#...#", "#...#", "#####", "#...#", "#...#", "#...#"],
+    "C": [".###.", "#...#", "#....", "#....", "#....", "#...#", ".###."],
+    "D": ["####.", "#...#", "#...#", "#...#", "#...#", "#...#", "####."],
+    "E": ["#####", "#....", "#....", "####.", "#....", "#....", "#####"],
+    "L": ["#....", "#....", "#....", "#....", "#....", "#....", "#####"],
+    "N": ["#...#", "#...#", "##..#", "#.#.#", "#..##", "#...#", "#...#"],
+    "O": [".###.", "#...#", "#...#", "#...#", "#...#", "#...#", ".###."],
+    "P": ["####.", "#...#", "#...#", "####.", "#....", "#....", "#...."],
+    "V": ["#...#", "#...#", "#...#", "#...#", "#...#", ".#.#.", "..#.."],
+    "W": ["#...#", "#...#", "#...#", "#.#.#", "#.#.#", "##.##", "#...#"],
+    "a": [".....", ".....", ".###.", "....#", ".####", "#...#", ".####"],
+    "e": [".....", ".....", ".###.", "#...#", "#####", "#....", ".###."],
+    "i": ["..#..", ".....", ".##..", "..#..", "..#..", "..#..", ".###."],
+    "k": ["#....", "#....", "#..#.", "#.#..", "##...", "#.#..", "#..#."],
+    "l": [".##..", "..#..", "..#..", "..#..", "..#..", "..#..", ".###."],
+    "m": [".....", ".....", "##.#.", "#.#.#", "#.#.#", "#...#", "#...#"],
+    "n": [".....", ".....", "#.##.", "##..#", "#...#", "#...#", "#...#"],
+    "o": [".....", ".....", ".###.", "#...#", "#...#", "#...#", ".###."],
+    "r": [".....", ".....", "#.##.", "##..#", "#....", "#....", "#...."],
+}
+
+
+def text_width(text, scale):
+    return (len(text) * 6 - 1) * scale
+
+
+def text(x0, y0, s, scale, colour):
+    """Block letters; colour may be a function of (x, y)."""
+    cells = set()
+    for i, ch in enumerate(s):
+        for row, bits in enumerate(GLYPHS[ch]):
+            for col, bit in enumerate(bits):
+                if bit == "#":
+                    cells.add((i * 6 + col, row))
+
+    def shade(x, y):
+        if (int((x - x0) // scale), int((y - y0) // scale)) not in cells:
+            return None
+        if x < x0 or y < y0:
+            return None
+        return colour(x, y) if callable(colour) else colour
+
+    return shade, (x0 - 1, y0 - 1, x0 + text_width(s, scale) + 1, y0 + 7 * scale + 1)
+
+
+def shadowed_text(c, x, y, s, scale, colour, shadow=(0, 0, 0, 0.55), depth=None):
+    depth = max(1, scale // 2) if depth is None else depth
+    c.layer(*text(x + depth, y + depth, s, scale, shadow))
+    c.layer(*text(x, y, s, scale, colour))
+
+
+def paint(c, shape, ss=4):
+    c.layer(shape[0], shape[1], ss)
+
+
+# -------------------------------------------------------- program pictures ---
+
+def default_entry():
+    c = Canvas(16, 16, (0xC0, 0xC0, 0xC0), 1.0)
+    paint(c, disc(8, 8, 7.5, hole=1.6, sheen=1.0, rim=(96, 96, 108)), ss=6)
+    return c
+
+
+def hourglass(c, x, y, s):
+    """An hourglass in a wooden frame; (x, y) is its top left, s its height."""
+    w = s * 0.7
+    wood = (150, 92, 40, 1.0)
+    glass = (222, 236, 246, 0.92)
+    sand = (236, 190, 70, 1.0)
+    paint(c, polygon([(x + w * 0.15, y + s * 0.12), (x + w * 0.85, y + s * 0.12),
+                      (x + w * 0.55, y + s * 0.5), (x + w * 0.85, y + s * 0.88),
+                      (x + w * 0.15, y + s * 0.88), (x + w * 0.45, y + s * 0.5)], glass))
+    paint(c, polygon([(x + w * 0.30, y + s * 0.30), (x + w * 0.70, y + s * 0.30),
+                      (x + w * 0.5, y + s * 0.5)], sand))
+    paint(c, polygon([(x + w * 0.5, y + s * 0.62), (x + w * 0.80, y + s * 0.86),
+                      (x + w * 0.20, y + s * 0.86)], sand))
+    paint(c, line(x + w * 0.5, y + s * 0.5, x + w * 0.5, y + s * 0.84, max(0.8, s * 0.05), sand))
+    paint(c, rect(x, y, x + w, y + s * 0.12, wood, radius=s * 0.04))
+    paint(c, rect(x, y + s * 0.88, x + w, y + s, wood, radius=s * 0.04))
+    paint(c, rect(x + w * 0.04, y + s * 0.1, x + w * 0.13, y + s * 0.9, wood))
+    paint(c, rect(x + w * 0.87, y + s * 0.1, x + w * 0.96, y + s * 0.9, wood))
+
+
+def wait_icon():
+    c = Canvas(32, 32)
+    paint(c, disc(13.5, 13.5, 13.2, sheen=0.9))
+    hourglass(c, 17, 10, 21.5)
+    return c
+
+
+def program_icon(size):
+    c = Canvas(size, size)
+    k = size / 32.0
+    paint(c, disc(14 * k, 14 * k, 13.6 * k, sheen=0.9), ss=6 if size < 32 else 4)
+    # a green round badge with a white arrow: "start"
+    paint(c, circle(23.2 * k, 23.2 * k, 8.6 * k, (30, 90, 30, 1.0)), ss=6)
+    paint(c, circle(23.2 * k, 23.2 * k, 7.6 * k,
+                    lambda x, y: mix((120, 220, 90), (30, 140, 40), (y / k - 15.6) / 15.2) + (1.0,)), ss=6)
+    paint(c, polygon([(20.6 * k, 18.6 * k), (28.0 * k, 23.2 * k), (20.6 * k, 27.8 * k)],
+                     (255, 255, 255, 1.0)), ss=6)
+    return c
+
+
+def about_picture():
+    """The About box shows this picture in a smaller box (1092 x 2772 twips,
+    73 x 185 pixels at 96 DPI) that cuts it, with the calling window's icon
+    near the top: the motifs sit in that top-left part, the glow behind the
+    icon, and the rest of the picture continues the background."""
+    w, h = 99, 227
+    cx = 36.5                               # the middle of the visible part
+    top, middle, bottom = (18, 24, 72), (62, 34, 110), (14, 108, 128)
+
+    def sky(x, y):
+        t = y / 185.0
+        base = mix(top, middle, t / 0.55) if t < 0.55 else mix(middle, bottom, min(1.0, (t - 0.55) / 0.45))
+        glow = math.exp(-((x - cx) ** 2 + (y - 30) ** 2) / 700.0)
+        return mix(base, (120, 140, 220), 0.5 * glow) + (1.0,)
+
+    c = Canvas(w, h)
+    c.layer(sky, ss=1)
+    for i in range(7):                      # light rays from the big disc
+        a = -math.pi / 2 + (i - 3) * 0.36
+        ex, ey = cx + math.cos(a) * 140, 112 + math.sin(a) * 140
+        paint(c, polygon([(cx, 112), (ex - 5, ey), (ex + 5, ey)], (180, 200, 255, 0.10)), ss=2)
+    paint(c, circle(cx + 1, 114.5, 31, (0, 0, 20, 0.35)), ss=3)       # shadow
+    paint(c, disc(cx, 112, 30.5, sheen=0.95), ss=3)
+    paint(c, disc(13, 68, 9, sheen=0.9), ss=4)
+    paint(c, disc(62, 76, 6, sheen=0.9), ss=4)
+    for x, y, r in ((60, 50, 4), (9, 96, 3), (66, 140, 3.5), (7, 150, 3), (50, 182, 3),
+                    (86, 28, 4), (90, 110, 3), (88, 196, 5), (14, 212, 4), (62, 218, 3)):
+        paint(c, sparkle(x, y, r, (255, 255, 235)))
+    gold = lambda x, y: mix((255, 236, 140), (230, 150, 40), ((y - 152) % 21) / 21) + (1.0,)
+    shadowed_text(c, int(cx - text_width("98", 3) / 2), 152, "98", 3, gold, depth=1)
+    shadowed_text(c, (w - text_width("PAVONEL", 1)) // 2, 200, "PAVONEL", 1, gold, depth=1)
+    return c
+
+
+# ------------------------------------------------------------- demo CD ---
+
+def back_tile():
+    """A quiet dark tile that repeats without seams."""
+    n = 64
+
+    def shade(x, y):
+        u, v = 2 * math.pi * x / n, 2 * math.pi * y / n
+        wave = math.sin(u + v) * 0.5 + math.sin(2 * u - v) * 0.3 + math.cos(u - 2 * v) * 0.2
+        d = math.hypot(x - 32, y - 32)
+        ring = math.exp(-((d - 18) ** 2) / 6.0) * 0.5 + math.exp(-((d - 6) ** 2) / 2.0) * 0.3
+        t = 0.5 + 0.25 * wave
+        base = mix((12, 34, 62), (22, 58, 88), t)
+        return mix(base, (46, 92, 120), ring) + (1.0,)
+
+    c = Canvas(n, n)
+    c.layer(shade, ss=2)
+    return c
+
+
+def splash():
+    w, h = 400, 120
+    c = Canvas(w, h)
+    c.layer(lambda x, y: mix((16, 28, 84), (10, 118, 132), x / w) + (1.0,), ss=1)
+    for i in range(6):
+        y0 = 14 + i * 18
+        paint(c, line(0, y0 + 30, w, y0 - 12, 1.2, (255, 255, 255, 0.06)), ss=2)
+    paint(c, circle(64, 63, 50, (0, 0, 20, 0.35)))
+    paint(c, disc(62, 60, 50, sheen=0.95), ss=3)
+    for x, y, r in ((118, 22, 6), (384, 20, 5), (372, 100, 4), (112, 100, 4)):
+        paint(c, sparkle(x, y, r, (255, 255, 235)))
+    gold = lambda x, y: mix((255, 240, 150), (235, 150, 40), ((y - 14) % 40) / 40) + (1.0,)
+    white = lambda x, y: mix((255, 255, 255), (190, 220, 240), ((y - 70) % 30) / 30) + (1.0,)
+    shadowed_text(c, 132, 14, "Orlimar", 5, gold)
+    shadowed_text(c, 134, 66, "Demo-CD", 4, white)
+    paint(c, rect(134, 102, 134 + text_width("Demo-CD", 4), 104, (255, 220, 120, 0.7)))
+    return c
+
+
+def document_icon(size):
+    c = Canvas(size, size)
+    k = size / 16.0
+    paint(c, polygon([(2.5 * k, 0.5 * k), (10 * k, 0.5 * k), (13.5 * k, 4 * k),
+                      (13.5 * k, 15.5 * k), (2.5 * k, 15.5 * k)], (70, 70, 80, 1.0)))
+    paint(c, polygon([(3.3 * k, 1.3 * k), (9.6 * k, 1.3 * k), (12.7 * k, 4.4 * k),
+                      (12.7 * k, 14.7 * k), (3.3 * k, 14.7 * k)], (255, 255, 250, 1.0)))
+    paint(c, polygon([(9.6 * k, 1.3 * k), (12.7 * k, 4.4 * k), (9.6 * k, 4.4 * k)], (200, 200, 210, 1.0)))
+    for i in range(4):                      # text lines on whole pixels
+        y = (6 + i * 2) * k
+        paint(c, rect(5 * k, y, (11 - (2 if i == 3 else 0)) * k, y + k, (60, 90, 170, 1.0)))
+    return c
+
+
+def web_icon(size):
+    c = Canvas(size, size)
+    k = size / 16.0
+    cx = cy = 8 * k
+    r = 7.3 * k
+
+    def globe(x, y):
+        dx, dy = (x - cx) / r, (y - cy) / r
+        if dx * dx + dy * dy > 1:
+            return None
+        if dx * dx + dy * dy > (1 - 0.9 / (r + 1)) ** 2:
+            return (20, 60, 120, 1.0)
+        z = math.sqrt(max(0.0, 1 - dx * dx - dy * dy))
+        lon = math.atan2(dx, z)
+        lat = math.asin(max(-1.0, min(1.0, dy)))
+        land = math.sin(3 * lon + 1.3) * math.cos(2 * lat) + 0.4 * math.sin(5 * lat + lon) > 0.35
+        light = 0.55 + 0.45 * max(0.0, -0.5 * dx - 0.5 * dy + 0.7 * z)
+        base = (60, 170, 70) if land else (50, 120, 220)
+        grid = abs(math.sin(lon * 3)) < 0.08 or abs(math.sin(lat * 3)) < 0.08
+        colour = mix(base, (230, 240, 255), 0.5) if grid else base
+        return tuple(v * light for v in colour) + (1.0,)
+
+    paint(c, (globe, (0, 0, size, size)), ss=5)
+    return c
+
+
+def mail_icon(size):
+    c = Canvas(size, size)
+    k = size / 16.0
+    paint(c, rect(0.8 * k, 3.2 * k, 15.2 * k, 13 * k, (80, 70, 50, 1.0), radius=0.8 * k))
+    paint(c, rect(1.6 * k, 4 * k, 14.4 * k, 12.2 * k, (250, 240, 210, 1.0)))
+    paint(c, polygon([(1.6 * k, 4 * k), (14.4 * k, 4 * k), (8 * k, 9 * k)], (230, 210, 160, 1.0)))
+    paint(c, line(1.8 * k, 4.2 * k, 8 * k, 9 * k, 0.9 * k, (120, 100, 70, 1.0)))
+    paint(c, line(14.2 * k, 4.2 * k, 8 * k, 9 * k, 0.9 * k, (120, 100, 70, 1.0)))
+    paint(c, rect(11 * k, 5 * k, 13.6 * k, 7.8 * k, (210, 50, 50, 1.0)))   # stamp
+    return c
+
+
+def gallery_picture(seed):
+    """A small picture for the demo's picture folder."""
+    w, h = 160, 120
+    c = Canvas(w, h)
+    if seed == 0:                           # sunset over the sea
+        c.layer(lambda x, y: (mix((250, 200, 90), (200, 60, 90), y / 70) if y < 70 else
+                              mix((40, 70, 130), (10, 30, 70), (y - 70) / 50)) + (1.0,), ss=1)
+        paint(c, circle(80, 70, 24, (255, 235, 150, 0.95)))
+        c.layer(lambda x, y: (10, 30, 70, 1.0) if y > 70 + 1.5 * math.sin(x / 6) else None,
+                (0, 60, w, h), ss=2)
+        for i in range(6):
+            y = 76 + i * 7
+            paint(c, line(80 - 22 + i * 3, y, 80 + 22 - i * 3, y, 1.4, (255, 220, 140, 0.7)))
+    else:                                   # discs on a table
+        c.layer(lambda x, y: mix((90, 60, 40), (150, 105, 70), (math.sin(y / 3 + x / 40) + 1) / 2) + (1.0,), ss=1)
+        paint(c, circle(58, 64, 38, (0, 0, 0, 0.35)))
+        paint(c, disc(54, 60, 38, sheen=1.0), ss=3)
+        paint(c, disc(116, 70, 28, sheen=1.0), ss=3)
+    return c
+
+
+LIESMICH = """Orlimar Demo-CD
+===============
+
+Willkommen! Diese CD zeigt, was ein CD-Startmenü kann.
+
+Das Menü startet von selbst, wenn die CD eingelegt wird. Jeder Eintrag
+öffnet ein Dokument, einen Ordner, ein Programm, eine Web-Seite oder
+eine E-Mail an uns. Unter "CD-Inhalt" sehen Sie alle Dateien der CD.
+
+Inhalt
+------
+  \\docs\\liesmich.txt     diese Datei
+  \\docs\\preise.txt       unsere Preisliste
+  \\docs\\bestellung.txt   ein Bestellschein zum Ausdrucken
+  \\bilder\\               Bilder
+  \\tools\\info.bat        ein kleines Info-Programm
+
+Systemvoraussetzungen: Windows, ein CD-Laufwerk, 16 MB Arbeitsspeicher.
+
+Kontakt: info@orlimar.example, http://www.orlimar.example/
+
+Viel Spaß!
+Ihr Orlimar-Team
+"""
+
+PREISE = """Orlimar - Preisliste
+====================
+
+Artikel                          Preis
+--------------------------------------
+Pavonel 98 Einzelplatz         49,00 €
+Pavonel 98 Fünferpack         199,00 €
+Handbuch (gedruckt)            19,50 €
+Rohlinge, 10 Stück              8,90 €
+
+Alle Preise inkl. MwSt., zzgl. Versand.
+"""
+
+BESTELLUNG = """Bestellschein
+=============
+
+Name:     ______________________________
+Straße:   ______________________________
+PLZ/Ort:  ______________________________
+
+Ich bestelle:
+  [ ] Pavonel 98 Einzelplatz
+  [ ] Pavonel 98 Fünferpack
+  [ ] Handbuch
+
+Datum, Unterschrift: ___________________
+
+Bitte senden an: Orlimar, Postfach 98, 12345 Musterstadt
+"""
+
+# A batch file runs in the console, whose code page is not Windows-1252:
+# no umlauts here.
+INFO_BAT = """@echo off
+title Orlimar Demo-CD
+echo.
+echo   Orlimar Demo-CD
+echo   ---------------
+echo   Dieses kleine Programm liegt auf der CD unter \\tools\\info.bat.
+echo   Es wurde aus dem Startmenue mit den Parametern "%*" gestartet.
+echo.
+pause
+"""
+
+# The editor's key order; paths beginning with "\\" lie on the CD's drive.
+KELVO_INI = """[General]
+Name=Demo-CD
+Items=7
+BackColor=8421376
+ForeColor=8454143
+HighColor=16777215
+FontSize=10
+Font=Arial
+BackgroundPic=\\back.bmp
+ColorPic=False
+SplashPic=\\splash.bmp
+SplashTime=30
+SourceDir=
+[Item1]
+Command=\\docs\\liesmich.txt
+Desc=Wichtige Hinweise zu dieser CD: Inhalt, Systemvoraussetzungen und Kontakt.
+Icon=\\icons\\doc.ico
+txt=Lies mich!
+[Item2]
+Command=\\bilder
+Desc=Öffnet den Ordner mit den Bildern dieser CD.
+Icon=\\bilder
+txt=Bildergalerie
+[Item3]
+Command=\\tools\\info.bat /kurz
+Desc=Ein kleines Programm von der CD, gestartet mit einem Parameter.
+Icon=\\tools\\info.bat
+txt=Info-Programm
+[Item4]
+Command=\\docs\\preise.txt
+Desc=Die aktuellen Preise als Textdatei.
+Icon=
+txt=Preisliste
+[Item5]
+Command=\\docs\\bestellung.txt
+Desc=Ein Bestellschein zum Ausdrucken (mit dem Symbol seines Dateityps).
+Icon=\\docs\\bestellung.txt
+txt=Bestellschein
+[Item6]
+Command=http://www.orlimar.example/
+Desc=Besuchen Sie uns im Internet: www.orlimar.example
+Icon=\\icons\\web.ico
+txt=Homepage
+[Item7]
+Command=mailto:info@orlimar.example
+Desc=Fragen, Wünsche, Bestellungen? Schreiben Sie uns eine E-Mail.
+Icon=\\icons\\mail.ico
+txt=E-Mail an Orlimar
+"""
+
+
+def main():
+    write(os.path.join(HERE, "default-entry.bmp"), bmp_bytes(default_entry()))
+    write(os.path.join(HERE, "wait.ico"), ico_bytes([wait_icon()]))
+    write(os.path.join(HERE, "kelvo.ico"), ico_bytes([program_icon(s) for s in (16, 32, 48)]))
+    write(os.path.join(HERE, "about.gif"), gif_bytes(about_picture()))
+
+    write(os.path.join(DEMO, "back.bmp"), bmp_bytes(back_tile()))
+    write(os.path.join(DEMO, "splash.bmp"), bmp_bytes(splash()))
+    # entry icons: 16 x 16 only, the size that fits the entry buttons (a
+    # picture loader may well pick a 32 x 32 image, which the button cuts)
+    for name, draw in (("doc", document_icon), ("web", web_icon), ("mail", mail_icon)):
+        write(os.path.join(DEMO, "icons", name + ".ico"), ico_bytes([draw(16)]))
+    write(os.path.join(DEMO, "bilder", "sonnenuntergang.gif"), gif_bytes(gallery_picture(0)))
+    write(os.path.join(DEMO, "bilder", "scheiben.gif"), gif_bytes(gallery_picture(1)))
+    write_text(os.path.join(DEMO, "kelvo.ini"), KELVO_INI)
+    write_text(os.path.join(DEMO, "docs", "liesmich.txt"), LIESMICH)
+    write_text(os.path.join(DEMO, "docs", "preise.txt"), PREISE)
+    write_text(os.path.join(DEMO, "docs", "bestellung.txt"), BESTELLUNG)
+    write_text(os.path.join(DEMO, "tools", "info.bat"), INFO_BAT)
+
+
+if __name__ == "__main__":
+    main()

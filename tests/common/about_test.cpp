@@ -1,0 +1,249 @@
+#include "common/about.h"
+
+#include <gtest/gtest.h>
+
+#include <map>
+#include <string>
+#include <tuple>
+#include <vector>
+
+#include "forms/application.h"
+#include "forms/headless/headless_backend.h"
+
+namespace {
+
+using common::About;
+using common::AboutVariant;
+
+// Per-user settings in memory and the shell requests the box makes.
+class ScriptedServices : public os::Services {
+public:
+    struct ShellRequest {
+        std::uintptr_t owner;
+        std::string file, parameters, verb, folder;
+        os::WindowState state;
+    };
+
+    std::string GetSetting(const std::string& application, const std::string& section,
+                           const std::string& key, const std::string& defaultValue) override {
+        ++settingReads;
+        const auto found = settings.find({application, section, key});
+        return found == settings.end() ? defaultValue : found->second;
+    }
+    bool SaveSetting(const std::string& application, const std::string& section,
+                     const std::string& key, const std::string& value) override {
+        settings[{application, section, key}] = value;
+        return true;
+    }
+    bool ShellOpen(std::uintptr_t owner, const std::string& file, const std::string& parameters,
+                   const std::string& verb, const std::string& folder,
+                   os::WindowState state) override {
+        shell.push_back({owner, file, parameters, verb, folder, state});
+        return false;  // the box does not care whether the shell managed
+    }
+
+    std::string& Setting(const std::string& key) { return settings[{"Orlimar", "Settings", key}]; }
+    bool Has(const std::string& key) const {
+        return settings.count({"Orlimar", "Settings", key}) != 0;
+    }
+
+    std::map<std::tuple<std::string, std::string, std::string>, std::string> settings;
+    std::vector<ShellRequest> shell;
+    int settingReads = 0;
+};
+
+constexpr const char* DefaultMail = "pavonel@orlimar.example";
+constexpr const char* DefaultHomepage = "https://www.orlimar.example/pavonel/";
+
+class AboutTest : public ::testing::Test {
+protected:
+    // Shows the box; while it is up, action runs, then OK is clicked unless
+    // the action closed the box itself.
+    void Show(About& about, const std::function<void(About&)>& action = {},
+              forms::Form* bild = nullptr, const std::string& name = "Pavonel98") {
+        backend.onModal = [&](forms::Form&) {
+            if (action) action(about);
+            if (about.Showing()) about.Command1.RaiseClick();
+        };
+        about.ShowAbout(name, bild);
+    }
+
+    forms::headless::Backend backend;
+    forms::Application app{backend};
+    ScriptedServices services;
+};
+
+TEST_F(AboutTest, FirstShowWithoutSettingsStoresAndShowsTheDefaults) {
+    About about(app, services, AboutVariant::Menu);
+    std::string mailShown, netShown;
+    Show(about, [&](About& a) {
+        EXPECT_TRUE(a.Showing());
+        mailShown = a.tbMail.Text();
+        netShown = a.tbNet.Text();
+    });
+    EXPECT_EQ(services.Setting("Email"), DefaultMail);
+    EXPECT_EQ(services.Setting("Homepage"), DefaultHomepage);
+    EXPECT_EQ(mailShown, DefaultMail);
+    EXPECT_EQ(netShown, DefaultHomepage);
+    ASSERT_EQ(backend.modalCalls.size(), 1u);
+    EXPECT_TRUE(backend.modalCalls[0].closed);
+    EXPECT_FALSE(about.Showing());
+    EXPECT_TRUE(about.Loaded());
+}
+
+TEST_F(AboutTest, OneMissingOrErrorSettingReplacesBoth) {
+    struct Case {
+        std::map<std::string, std::string> stored;
+    };
+    const Case cases[] = {
+        {{{"Homepage", "http://other.example/"}}},
+        {{{"Email", "me@other.example"}}},
+        {{{"Email", "me@other.example"}, {"Homepage", "error"}}},
+        {{{"Email", "error"}, {"Homepage", "http://other.example/"}}},
+    };
+    for (const auto& c : cases) {
+        ScriptedServices scripted;
+        for (const auto& [key, value] : c.stored) scripted.Setting(key) = value;
+        About about(app, scripted, AboutVariant::Editor);
+        about.Load();
+        EXPECT_EQ(scripted.Setting("Email"), DefaultMail);
+        EXPECT_EQ(scripted.Setting("Homepage"), DefaultHomepage);
+        EXPECT_EQ(about.MailAddress(), DefaultMail);
+        EXPECT_EQ(about.HomepageAddress(), DefaultHomepage);
+        EXPECT_EQ(about.tbNet.Text(), DefaultHomepage);
+        about.Unload();
+    }
+}
+
+TEST_F(AboutTest, StoredAddressesAreShownAndUsedByBothButtons) {
+    services.Setting("Email") = "info@kunde.example";
+    services.Setting("Homepage") = "http://kunde.example/";
+    About about(app, services, AboutVariant::Editor);
+    Show(about, [](About& a) {
+        EXPECT_EQ(a.tbMail.Text(), "info@kunde.example");
+        EXPECT_EQ(a.tbNet.Text(), "http://kunde.example/");
+        a.cmdMail.RaiseClick();
+        a.cmdNet.RaiseClick();
+    });
+    ASSERT_EQ(services.shell.size(), 2u);
+    EXPECT_EQ(services.shell[0].file, "mailto:info@kunde.example");
+    EXPECT_EQ(services.shell[1].file, "http://kunde.example/");
+    for (const auto& request : services.shell) {
+        EXPECT_EQ(request.owner, about.NativeHandle());
+        EXPECT_EQ(request.parameters, "");
+        EXPECT_EQ(request.verb, "Open");
+        EXPECT_EQ(request.folder, "");
+        EXPECT_EQ(request.state, os::WindowState::Normal);
+    }
+}
+
+TEST_F(AboutTest, MenuMailCarriesTheSubjectAndVersionLinesDiffer) {
+    About menu(app, services, AboutVariant::Menu);
+    Show(menu, [](About& a) { a.cmdMail.RaiseClick(); });
+    ASSERT_EQ(services.shell.size(), 1u);
+    EXPECT_EQ(services.shell[0].file,
+              std::string("mailto:") + DefaultMail + "&Betreff=Pavonel 2.11");
+    EXPECT_EQ(menu.Version.Caption(), "Pavonel98 2.11");
+    EXPECT_EQ(menu.Caption(), "About Pavonel98");
+
+    About editor(app, services, AboutVariant::Editor);
+    Show(editor, {}, nullptr, "Pavonel Admin 98");
+    EXPECT_EQ(editor.Version.Caption(), "Pavonel Admin 98 2.1.1");
+    EXPECT_EQ(editor.Caption(), "About Pavonel Admin 98");
+}
+
+TEST_F(AboutTest, OkHidesAndTheNextShowKeepsTheOldAddresses) {
+    services.Setting("Email") = "alt@one.example";
+    services.Setting("Homepage") = "http://one.example/";
+    About about(app, services, AboutVariant::Menu);
+    Show(about);
+    const int readsAfterFirst = services.settingReads;
+    services.Setting("Email") = "neu@two.example";
+    services.Setting("Homepage") = "http://two.example/";
+    Show(about, [](About& a) { a.cmdNet.RaiseClick(); });
+    EXPECT_EQ(services.settingReads, readsAfterFirst);
+    EXPECT_EQ(about.tbMail.Text(), "alt@one.example");
+    ASSERT_EQ(services.shell.size(), 1u);
+    EXPECT_EQ(services.shell[0].file, "http://one.example/");
+    EXPECT_EQ(backend.modalCalls.size(), 2u);
+}
+
+TEST_F(AboutTest, ClosingThroughTheFrameUnloadsAndTheNextShowReloads) {
+    services.Setting("Email") = "alt@one.example";
+    services.Setting("Homepage") = "http://one.example/";
+    About about(app, services, AboutVariant::Editor);
+    Show(about, [](About& a) { a.RaiseCloseRequest(); });
+    EXPECT_FALSE(about.Loaded());
+    ASSERT_EQ(backend.modalCalls.size(), 1u);
+    EXPECT_TRUE(backend.modalCalls[0].closed);
+
+    services.Setting("Email") = "neu@two.example";
+    Show(about, [](About& a) { a.cmdMail.RaiseClick(); });
+    EXPECT_EQ(about.tbMail.Text(), "neu@two.example");
+    ASSERT_EQ(services.shell.size(), 1u);
+    EXPECT_EQ(services.shell[0].file, "mailto:neu@two.example");
+}
+
+TEST_F(AboutTest, FieldsSelectAllOnFocusAndDiscardTyping) {
+    About about(app, services, AboutVariant::Menu);
+    Show(about, [&](About& a) {
+        a.tbMail.SetFocus();
+        EXPECT_EQ(backend.Focused(), &a.tbMail);
+        EXPECT_EQ(a.tbMail.SelStart(), 0);
+        EXPECT_EQ(a.tbMail.SelLength(), static_cast<int>(a.tbMail.Text().size()));
+        a.tbNet.SetFocus();
+        EXPECT_EQ(a.tbNet.SelLength(), static_cast<int>(a.tbNet.Text().size()));
+
+        EXPECT_EQ(a.tbMail.RaiseKeyPress('x'), 0);
+        EXPECT_EQ(a.tbNet.RaiseKeyPress('8'), 0);
+        EXPECT_EQ(a.tbNet.RaiseKeyPress(8), 0);  // backspace too
+        EXPECT_EQ(a.tbMail.Text(), DefaultMail);
+        EXPECT_EQ(a.tbNet.Text(), DefaultHomepage);
+        // A changed field text does not change what the buttons use.
+        a.tbMail.SetText("typed@elsewhere.example");
+        a.cmdMail.RaiseClick();
+    });
+    ASSERT_EQ(services.shell.size(), 1u);
+    EXPECT_EQ(services.shell[0].file,
+              std::string("mailto:") + DefaultMail + "&Betreff=Pavonel 2.11");
+}
+
+TEST_F(AboutTest, CallersIconIsShownAndKeptWithoutCaller) {
+    forms::Form caller(app);
+    const auto icon = forms::headless::Backend::MakePicture(32, 32, "caller-icon");
+    caller.SetIcon(icon);
+    About about(app, services, AboutVariant::Menu);
+    Show(about, {}, &caller);
+    EXPECT_EQ(about.Picture1.Picture(), icon);
+    Show(about);  // no caller: the icon stays
+    EXPECT_EQ(about.Picture1.Picture(), icon);
+}
+
+TEST_F(AboutTest, VariantsDifferInTheOkButtonAndMailFieldComesFirst) {
+    About menu(app, services, AboutVariant::Menu);
+    About editor(app, services, AboutVariant::Editor);
+    EXPECT_EQ(menu.Command1.Width(), 1215);
+    EXPECT_FALSE(menu.Command1.Default());
+    EXPECT_EQ(editor.Command1.Width(), 1092);
+    EXPECT_TRUE(editor.Command1.Default());
+    // Both buttons end at the same right margin, at the top.
+    EXPECT_EQ(menu.Command1.Left() + menu.Command1.Width(),
+              editor.Command1.Left() + editor.Command1.Width());
+    EXPECT_EQ(menu.ScaleWidth(), 7185);
+    EXPECT_EQ(menu.ScaleHeight(), 3600);
+    // The built-in picture was decoded.
+    EXPECT_EQ(menu.Picture2.Picture().WidthPixels(), 99);
+    EXPECT_EQ(menu.Picture2.Picture().HeightPixels(), 227);
+
+    // The first control that takes the focus is the e-mail field.
+    forms::Control* first = nullptr;
+    for (forms::Control* control : menu.Controls()) {
+        if (control->TabStop()) {
+            first = control;
+            break;
+        }
+    }
+    EXPECT_EQ(first, &menu.tbMail);
+}
+
+}  // namespace
