@@ -1,0 +1,181 @@
+#include "forms/win32/backend.h"
+
+#include <commctrl.h>
+#include <objbase.h>
+
+#include <algorithm>
+
+#include "forms/platform.h"
+#include "forms/win32/control_peer.h"
+#include "forms/win32/form_window.h"
+#include "forms/win32/pictures.h"
+
+namespace forms::win32 {
+
+Win32Backend::Win32Backend()
+    : instance_(GetModuleHandleW(nullptr)), dpi_(Dpi::OfScreen()), fonts_(dpi_) {
+    // WIC needs COM on this thread; the OLE picture loader and the shell's
+    // icons are happy with it too.
+    comInitialised_ = SUCCEEDED(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED));
+    INITCOMMONCONTROLSEX controls{sizeof controls, ICC_STANDARD_CLASSES | ICC_WIN95_CLASSES};
+    InitCommonControlsEx(&controls);
+    FormWindow::RegisterWindowClass(instance_);
+    RegisterPictureBoxClass(instance_);
+}
+
+Win32Backend::~Win32Backend() {
+    if (hiddenOwner_) DestroyWindow(hiddenOwner_);
+    if (comInitialised_) CoUninitialize();
+}
+
+std::unique_ptr<Peer> Win32Backend::CreatePeer(Control& control) {
+    switch (control.Kind()) {
+    case ControlKind::Form:
+        return std::make_unique<FormWindow>(static_cast<Form&>(control), *this);
+    case ControlKind::Label:
+        return MakeLabelPeer(static_cast<Label&>(control), *this);
+    case ControlKind::CommandButton:
+        return MakeButtonPeer(static_cast<CommandButton&>(control), *this);
+    case ControlKind::TextBox:
+        return MakeTextBoxPeer(static_cast<TextBox&>(control), *this);
+    case ControlKind::PictureBox:
+        return MakePictureBoxPeer(static_cast<PictureBox&>(control), *this);
+    case ControlKind::Timer:
+        return MakeTimerPeer(static_cast<Timer&>(control), *this);
+    }
+    return nullptr;
+}
+
+void Win32Backend::Dispatch(MSG& message) {
+    if (message.hwnd) {
+        HWND root = GetAncestor(message.hwnd, GA_ROOT);
+        if (FormWindow::FromHandle(root) && IsDialogMessageW(root, &message)) return;
+    }
+    TranslateMessage(&message);
+    DispatchMessageW(&message);
+}
+
+void Win32Backend::Run() {
+    MSG message;
+    while (!forms_.empty()) {
+        const BOOL got = GetMessageW(&message, nullptr, 0, 0);
+        if (got == 0 || got == -1) break;
+        Dispatch(message);
+    }
+}
+
+void Win32Backend::RunModal(Form& form) {
+    FormWindow* window = FormWindow::FromHandle(reinterpret_cast<HWND>(form.NativeHandle()));
+    if (!window || !form.Showing()) return;
+    HWND self = window->Handle();
+    // The form that was active before this one came up is the one to return to.
+    FormWindow* before = active_ == window ? previousActive_ : active_;
+    HWND owner = before ? before->Handle() : nullptr;
+
+    std::vector<HWND> disabled;
+    for (FormWindow* other : forms_) {
+        HWND hwnd = other->Handle();
+        if (hwnd != self && IsWindowEnabled(hwnd)) {
+            EnableWindow(hwnd, FALSE);
+            disabled.push_back(hwnd);
+        }
+    }
+    if (modalLoopHook_) PostMessageW(self, kRunModalHookMessage, 0, 0);
+
+    MSG message;
+    while (form.Showing()) {
+        const BOOL got = GetMessageW(&message, nullptr, 0, 0);
+        if (got == -1) break;
+        if (got == 0) {
+            // Leave the quit request to the outer loop.
+            PostQuitMessage(static_cast<int>(message.wParam));
+            break;
+        }
+        Dispatch(message);
+    }
+
+    for (HWND hwnd : disabled)
+        if (IsWindow(hwnd)) EnableWindow(hwnd, TRUE);
+    if (owner && IsWindow(owner) && IsWindowVisible(owner)) SetForegroundWindow(owner);
+}
+
+void Win32Backend::RunModalHook(Form& form) {
+    // A copy: the hook may replace itself.
+    const std::function<void(Form&)> hook = modalLoopHook_;
+    if (hook) hook(form);
+}
+
+void Win32Backend::End() { ExitProcess(0); }
+
+int Win32Backend::MsgBox(const std::string& text, int style, const std::string& title) {
+    FormWindow* owner = ActiveForm();
+    return MessageBoxW(owner ? owner->Handle() : nullptr, Widen(text).c_str(),
+                       Widen(title).c_str(), static_cast<UINT>(style));
+}
+
+FormWindow* Win32Backend::ActiveForm() const {
+    if (FormWindow* active = FormWindow::FromHandle(GetActiveWindow())) return active;
+    if (active_ && IsWindowVisible(active_->Handle())) return active_;
+    return nullptr;
+}
+
+std::optional<Picture> Win32Backend::LoadPicture(const std::string& path) {
+    return LoadPictureFile(path, dpi_);
+}
+
+std::optional<Picture> Win32Backend::LoadPictureFromMemory(const unsigned char* data,
+                                                           std::size_t size) {
+    return LoadPictureBytes(data, size, dpi_, "memory");
+}
+
+std::optional<Picture> Win32Backend::ShellIcon(const std::string& path, bool small,
+                                               Color background) {
+    return ShellIconPicture(path, small, background);
+}
+
+TextSize Win32Backend::MeasureText(const Font& font, const std::string& text, Twips wrapWidth) {
+    return fonts_.Measure(font, text, wrapWidth);
+}
+
+Twips Win32Backend::ScreenWidth() const { return dpi_.TwipsX(GetSystemMetrics(SM_CXSCREEN)); }
+
+Twips Win32Backend::ScreenHeight() const { return dpi_.TwipsY(GetSystemMetrics(SM_CYSCREEN)); }
+
+TextSize Win32Backend::FrameSize(const Form& form) const {
+    const WindowStyles styles = FormStyles(form);
+    RECT rect{0, 0, 0, 0};
+    AdjustWindowRectEx(&rect, styles.style, FALSE, styles.exStyle);
+    return TextSize{dpi_.TwipsX(rect.right - rect.left), dpi_.TwipsY(rect.bottom - rect.top)};
+}
+
+HWND Win32Backend::HiddenOwner() {
+    // Owned top-level windows stay out of the task bar; this owner is never shown.
+    if (!hiddenOwner_)
+        hiddenOwner_ = CreateWindowExW(0, L"STATIC", L"", WS_POPUP, 0, 0, 0, 0, nullptr, nullptr,
+                                       instance_, nullptr);
+    return hiddenOwner_;
+}
+
+void Win32Backend::FormCreated(FormWindow* window) { forms_.push_back(window); }
+
+void Win32Backend::FormDestroyed(FormWindow* window) {
+    forms_.erase(std::remove(forms_.begin(), forms_.end(), window), forms_.end());
+    if (active_ == window) active_ = nullptr;
+    if (previousActive_ == window) previousActive_ = nullptr;
+    // Wakes Run up, so that it can see that the last form is gone.
+    if (forms_.empty()) PostThreadMessageW(GetCurrentThreadId(), WM_NULL, 0, 0);
+}
+
+void Win32Backend::FormActivated(FormWindow* window) {
+    if (window == active_) return;
+    previousActive_ = active_;
+    active_ = window;
+}
+
+}  // namespace forms::win32
+
+namespace forms {
+
+std::unique_ptr<Backend> MakePlatformBackend() { return std::make_unique<win32::Win32Backend>(); }
+
+}  // namespace forms

@@ -1,0 +1,83 @@
+// The top-level window of a form: window class, window styles of the border
+// styles, the persistent drawing surface, and the routing of the messages
+// that its controls send to it.
+#pragma once
+
+#include <windows.h>
+
+#include <map>
+
+#include "forms/backend.h"
+#include "forms/controls.h"
+#include "forms/form.h"
+#include "forms/win32/surface.h"
+
+namespace forms::win32 {
+
+class Win32Backend;
+
+struct WindowStyles {
+    DWORD style = 0;
+    DWORD exStyle = 0;
+};
+
+// The window styles of a form's border style and title bar settings.
+WindowStyles FormStyles(const Form& form);
+
+// Private messages of the form windows.
+constexpr UINT kRunModalHookMessage = WM_APP + 1;
+
+class FormWindow : public Peer {
+public:
+    FormWindow(Form& form, Win32Backend& backend);
+    FormWindow(const FormWindow&) = delete;
+    FormWindow& operator=(const FormWindow&) = delete;
+    ~FormWindow() override;
+
+    static void RegisterWindowClass(HINSTANCE instance);
+    // The form window of hwnd, or null when hwnd is no form window.
+    static FormWindow* FromHandle(HWND hwnd);
+
+    void Update(Property property) override;
+    void SetFocus() override;
+    void PaintPicture(const Picture& picture, Twips x, Twips y) override;
+    void Cls() override;
+    void Refresh() override;
+    std::uintptr_t NativeHandle() const override { return reinterpret_cast<std::uintptr_t>(hwnd_); }
+
+    HWND Handle() const { return hwnd_; }
+    Form& GetForm() const { return form_; }
+    Surface& GetSurface() { return surface_; }
+    // A child window id not yet used in this form.
+    int NextControlId() { return nextId_++; }
+
+    // A control of this form took the focus: it gets the focus back when the
+    // form is activated again, and a button that has the focus is the one
+    // that Enter presses.
+    void ControlFocused(HWND child);
+    void AddTimer(UINT_PTR id, Timer* timer) { timers_[id] = timer; }
+    void RemoveTimer(UINT_PTR id) { timers_.erase(id); }
+
+private:
+    static LRESULT CALLBACK Proc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
+    LRESULT Handle(UINT message, WPARAM wParam, LPARAM lParam);
+    void ApplyBounds();
+    void ApplyIcon();
+    void ApplyTopMost();
+    // The button Enter presses now: a focused button, else the default button.
+    HWND EffectiveDefault() const;
+    void UpdateDefaultLook();
+    void RestoreFocus();
+    void InvalidateAll();
+
+    Form& form_;
+    Win32Backend& backend_;
+    HWND hwnd_ = nullptr;
+    HICON icon_ = nullptr;
+    Surface surface_;
+    HWND lastFocus_ = nullptr;
+    int nextId_ = 100;
+    std::map<UINT_PTR, Timer*> timers_;
+};
+
+}  // namespace forms::win32

@@ -1,0 +1,108 @@
+// Picture boxes: child windows of our own class with a persistent drawing
+// surface that holds the background colour, the picture at the top-left
+// corner and whatever was painted onto it since.
+#include "forms/win32/backend.h"
+#include "forms/win32/control_peer.h"
+#include "forms/win32/pictures.h"
+#include "forms/win32/surface.h"
+
+namespace forms::win32 {
+
+namespace {
+
+constexpr wchar_t kPictureClass[] = L"KelvoPictureBox";
+
+class PictureBoxPeer : public ControlPeer {
+public:
+    PictureBoxPeer(PictureBox& box, Win32Backend& backend) : ControlPeer(box, backend), box_(box) {
+        Create(kPictureClass, 0, box.Border() ? WS_EX_CLIENTEDGE : 0);
+        if (hwnd_) SetWindowLongPtrW(hwnd_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+        Rebuild();
+    }
+    ~PictureBoxPeer() override {
+        if (hwnd_) SetWindowLongPtrW(hwnd_, GWLP_USERDATA, 0);
+    }
+
+    void Update(Property property) override {
+        if (!hwnd_) return;
+        switch (property) {
+        case Property::Picture:
+        case Property::BackColor:
+            Rebuild();
+            break;
+        case Property::Bounds:
+            ControlPeer::Update(property);
+            FitSurface();
+            break;
+        default:
+            ControlPeer::Update(property);
+            break;
+        }
+    }
+
+    void PaintPicture(const Picture& picture, Twips x, Twips y) override {
+        const Win32Picture* pixels = PixelsOf(picture);
+        if (!hwnd_ || !pixels) return;
+        const Dpi& dpi = backend_.GetDpi();
+        surface_.Draw(*pixels, dpi.PixelsX(x), dpi.PixelsY(y));
+        InvalidateRect(hwnd_, nullptr, FALSE);
+    }
+
+    void Cls() override { Rebuild(); }
+
+    static LRESULT CALLBACK Proc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+        auto* peer = reinterpret_cast<PictureBoxPeer*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
+        switch (message) {
+        case WM_ERASEBKGND:
+            return 1;
+        case WM_PAINT: {
+            PAINTSTRUCT paint;
+            HDC dc = BeginPaint(hwnd, &paint);
+            if (peer) peer->surface_.Paint(dc, paint.rcPaint);
+            EndPaint(hwnd, &paint);
+            return 0;
+        }
+        case WM_LBUTTONUP:
+            if (peer) peer->box_.RaiseClick();
+            return 0;
+        default:
+            return DefWindowProcW(hwnd, message, wParam, lParam);
+        }
+    }
+
+private:
+    void FitSurface() {
+        RECT client;
+        GetClientRect(hwnd_, &client);
+        surface_.Resize(client.right, client.bottom);
+    }
+
+    void Rebuild() {
+        if (!hwnd_) return;
+        FitSurface();
+        surface_.Clear(box_.BackColor());
+        if (const Win32Picture* picture = PixelsOf(box_.Picture())) surface_.Draw(*picture, 0, 0);
+        InvalidateRect(hwnd_, nullptr, FALSE);
+    }
+
+    PictureBox& box_;
+    Surface surface_;
+};
+
+}  // namespace
+
+void RegisterPictureBoxClass(HINSTANCE instance) {
+    WNDCLASSEXW windowClass{};
+    windowClass.cbSize = sizeof windowClass;
+    windowClass.lpfnWndProc = PictureBoxPeer::Proc;
+    windowClass.hInstance = instance;
+    windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+    windowClass.lpszClassName = kPictureClass;
+    RegisterClassExW(&windowClass);
+}
+
+std::unique_ptr<Peer> MakePictureBoxPeer(PictureBox& box, Win32Backend& backend) {
+    return std::make_unique<PictureBoxPeer>(box, backend);
+}
+
+}  // namespace forms::win32

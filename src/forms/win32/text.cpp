@@ -1,0 +1,56 @@
+#include "forms/win32/text.h"
+
+#include <algorithm>
+
+namespace forms::win32 {
+
+std::wstring Widen(const std::string& text) {
+    if (text.empty()) return {};
+    const int size = static_cast<int>(text.size());
+    const int length = MultiByteToWideChar(CP_UTF8, 0, text.data(), size, nullptr, 0);
+    std::wstring wide(static_cast<std::size_t>(length), L'\0');
+    MultiByteToWideChar(CP_UTF8, 0, text.data(), size, wide.data(), length);
+    return wide;
+}
+
+std::string Narrow(const std::wstring& text) {
+    if (text.empty()) return {};
+    const int size = static_cast<int>(text.size());
+    const int length =
+        WideCharToMultiByte(CP_UTF8, 0, text.data(), size, nullptr, 0, nullptr, nullptr);
+    std::string narrow(static_cast<std::size_t>(length), '\0');
+    WideCharToMultiByte(CP_UTF8, 0, text.data(), size, narrow.data(), length, nullptr, nullptr);
+    return narrow;
+}
+
+std::string WindowText(HWND hwnd) {
+    const int length = GetWindowTextLengthW(hwnd);
+    std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
+    const int copied = GetWindowTextW(hwnd, text.data(), length + 1);
+    text.resize(static_cast<std::size_t>(std::max(copied, 0)));
+    return Narrow(text);
+}
+
+int Utf16Offset(const std::string& text, int utf8Offset) {
+    const int end = std::clamp(utf8Offset, 0, static_cast<int>(text.size()));
+    return static_cast<int>(Widen(text.substr(0, static_cast<std::size_t>(end))).size());
+}
+
+int Utf8Offset(const std::wstring& text, int utf16Offset) {
+    const int end = std::clamp(utf16Offset, 0, static_cast<int>(text.size()));
+    return static_cast<int>(Narrow(text.substr(0, static_cast<std::size_t>(end))).size());
+}
+
+Dpi Dpi::OfScreen() {
+    Dpi dpi;
+    if (HDC screen = GetDC(nullptr)) {
+        dpi.x = GetDeviceCaps(screen, LOGPIXELSX);
+        dpi.y = GetDeviceCaps(screen, LOGPIXELSY);
+        ReleaseDC(nullptr, screen);
+    }
+    if (dpi.x <= 0) dpi.x = 96;
+    if (dpi.y <= 0) dpi.y = 96;
+    return dpi;
+}
+
+}  // namespace forms::win32

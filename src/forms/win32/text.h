@@ -1,0 +1,33 @@
+// Conversions between the model's UTF-8 strings and the UTF-16 strings of
+// the Win32 API, and between twips and pixels of the screen.
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+
+#include "forms/types.h"
+
+namespace forms::win32 {
+
+std::wstring Widen(const std::string& text);
+std::string Narrow(const std::wstring& text);
+// The text of a window, as UTF-8.
+std::string WindowText(HWND hwnd);
+
+// Offsets into the UTF-8 text of the model and into its UTF-16 form.
+int Utf16Offset(const std::string& text, int utf8Offset);
+int Utf8Offset(const std::wstring& text, int utf16Offset);
+
+// Dots per inch of the screen, as GDI reports them (LOGPIXELSX/Y).
+struct Dpi {
+    int x = 96;
+    int y = 96;
+    int PixelsX(Twips twips) const { return MulDiv(twips, x, 1440); }
+    int PixelsY(Twips twips) const { return MulDiv(twips, y, 1440); }
+    Twips TwipsX(int pixels) const { return MulDiv(pixels, 1440, x); }
+    Twips TwipsY(int pixels) const { return MulDiv(pixels, 1440, y); }
+    static Dpi OfScreen();
+};
+
+}  // namespace forms::win32

@@ -1,0 +1,468 @@
+// Checks of the win32 backend that only make sense with real windows: sizes
+// in pixels, window classes and styles, painting, pictures and the loops.
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "forms/driver.h"
+#include "forms/win32/backend.h"
+
+namespace forms {
+namespace {
+
+using Bytes = std::vector<unsigned char>;
+
+void Put16(Bytes& out, unsigned value) {
+    out.push_back(static_cast<unsigned char>(value));
+    out.push_back(static_cast<unsigned char>(value >> 8));
+}
+
+void Put32(Bytes& out, std::uint32_t value) {
+    Put16(out, value & 0xFFFF);
+    Put16(out, value >> 16);
+}
+
+void PutInfoHeader(Bytes& out, int width, int height, int bits, std::uint32_t compression,
+                   std::uint32_t imageSize, std::uint32_t colours) {
+    Put32(out, 40);
+    Put32(out, static_cast<std::uint32_t>(width));
+    Put32(out, static_cast<std::uint32_t>(height));
+    Put16(out, 1);
+    Put16(out, static_cast<unsigned>(bits));
+    Put32(out, compression);
+    Put32(out, imageSize);
+    Put32(out, 2835);
+    Put32(out, 2835);
+    Put32(out, colours);
+    Put32(out, 0);
+}
+
+Bytes BitmapFile(const Bytes& info, const Bytes& pixels, std::uint32_t paletteBytes) {
+    Bytes out{'B', 'M'};
+    const auto offset = static_cast<std::uint32_t>(14 + info.size() + paletteBytes);
+    Put32(out, offset + static_cast<std::uint32_t>(pixels.size()));
+    Put32(out, 0);
+    Put32(out, offset);
+    out.insert(out.end(), info.begin(), info.end());
+    return out;
+}
+
+// A 24-bit bitmap of width x height in one colour.
+Bytes MakeBmp(int width, int height, COLORREF colour) {
+    const int stride = (width * 3 + 3) / 4 * 4;
+    Bytes pixels;
+    for (int y = 0; y < height; ++y) {
+        for (int x = 0; x < width; ++x) {
+            pixels.push_back(GetBValue(colour));
+            pixels.push_back(GetGValue(colour));
+            pixels.push_back(GetRValue(colour));
+        }
+        pixels.resize(static_cast<std::size_t>(stride * (y + 1)), 0);
+    }
+    Bytes info;
+    PutInfoHeader(info, width, height, 24, BI_RGB, static_cast<std::uint32_t>(pixels.size()), 0);
+    Bytes file = BitmapFile(info, pixels, 0);
+    file.insert(file.end(), pixels.begin(), pixels.end());
+    return file;
+}
+
+// An 8-bit run-length encoded bitmap: one run per row, then end of bitmap.
+Bytes MakeRle8Bmp(int width, int height) {
+    Bytes runs;
+    for (int y = 0; y < height; ++y) {
+        runs.insert(runs.end(), {static_cast<unsigned char>(width), static_cast<unsigned char>(y % 2)});
+        runs.insert(runs.end(), {0, 0});
+    }
+    runs.back() = 1;  // the last end of line becomes end of bitmap
+    Bytes info;
+    PutInfoHeader(info, width, height, 8, BI_RLE8, static_cast<std::uint32_t>(runs.size()), 2);
+    Bytes file = BitmapFile(info, runs, 8);
+    const unsigned char palette[8] = {0, 0, 0xFF, 0, 0xFF, 0, 0, 0};
+    file.insert(file.end(), palette, palette + 8);
+    file.insert(file.end(), runs.begin(), runs.end());
+    return file;
+}
+
+// A GIF of width x height in two colours. Its LZW data sends a clear code
+// before every second pixel, so that every code stays three bits wide.
+Bytes MakeGif(int width, int height) {
+    Bytes out{'G', 'I', 'F', '8', '9', 'a'};
+    Put16(out, static_cast<unsigned>(width));
+    Put16(out, static_cast<unsigned>(height));
+    out.insert(out.end(), {0x80, 0, 0, 0, 0, 0, 0xFF, 0xFF, 0xFF, ','});
+    Put16(out, 0);
+    Put16(out, 0);
+    Put16(out, static_cast<unsigned>(width));
+    Put16(out, static_cast<unsigned>(height));
+    out.push_back(0);  // no local colour table, not interlaced
+    out.push_back(2);  // LZW minimum code size
+    std::vector<unsigned> codes;
+    for (int i = 0; i < width * height; ++i) {
+        if (i % 2 == 0) codes.push_back(4);  // clear
+        codes.push_back(static_cast<unsigned>(i % 2));
+    }
+    codes.push_back(5);  // end of information
+    Bytes data;
+    unsigned buffer = 0, bits = 0;
+    for (unsigned code : codes) {
+        buffer |= code << bits;
+        bits += 3;
+        while (bits >= 8) {
+            data.push_back(static_cast<unsigned char>(buffer));
+            buffer >>= 8;
+            bits -= 8;
+        }
+    }
+    if (bits > 0) data.push_back(static_cast<unsigned char>(buffer));
+    for (std::size_t at = 0; at < data.size(); at += 255) {
+        const std::size_t size = std::min<std::size_t>(255, data.size() - at);
+        out.push_back(static_cast<unsigned char>(size));
+        out.insert(out.end(), data.begin() + static_cast<std::ptrdiff_t>(at),
+                   data.begin() + static_cast<std::ptrdiff_t>(at + size));
+    }
+    out.insert(out.end(), {0, ';'});
+    return out;
+}
+
+// A 32-bit icon of size x size, opaque red.
+Bytes MakeIco(int size) {
+    const int maskStride = (size + 31) / 32 * 4;
+    const auto imageSize = static_cast<std::uint32_t>(40 + size * size * 4 + maskStride * size);
+    Bytes out;
+    Put16(out, 0);
+    Put16(out, 1);
+    Put16(out, 1);
+    out.insert(out.end(), {static_cast<unsigned char>(size), static_cast<unsigned char>(size), 0, 0});
+    Put16(out, 1);
+    Put16(out, 32);
+    Put32(out, imageSize);
+    Put32(out, 22);
+    PutInfoHeader(out, size, size * 2, 32, BI_RGB, 0, 0);
+    for (int i = 0; i < size * size; ++i) out.insert(out.end(), {0, 0, 0xFF, 0xFF});
+    out.insert(out.end(), static_cast<std::size_t>(maskStride * size), 0);
+    return out;
+}
+
+class Win32BackendTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        wchar_t temp[MAX_PATH];
+        GetTempPathW(MAX_PATH, temp);
+        folder_ = std::wstring(temp) + L"kelvo-win32-test-" + std::to_wstring(GetCurrentProcessId());
+        CreateDirectoryW(folder_.c_str(), nullptr);
+    }
+    void TearDown() override {
+        for (const std::wstring& file : files_) DeleteFileW(file.c_str());
+        RemoveDirectoryW(folder_.c_str());
+    }
+
+    // Writes a file into the test folder; returns its path as UTF-8.
+    std::string WriteFile(const std::string& name, const Bytes& bytes) {
+        const std::wstring path = folder_ + L"\\" + std::wstring(name.begin(), name.end());
+        HANDLE file = CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                                  FILE_ATTRIBUTE_NORMAL, nullptr);
+        DWORD written = 0;
+        ::WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
+        CloseHandle(file);
+        files_.push_back(path);
+        return Folder() + "\\" + name;
+    }
+    std::string Folder() const { return std::string(folder_.begin(), folder_.end()); }
+    int Dpi() const {
+        HDC screen = GetDC(nullptr);
+        const int dpi = GetDeviceCaps(screen, LOGPIXELSX);
+        ReleaseDC(nullptr, screen);
+        return dpi;
+    }
+    // Paints everything that waits for painting.
+    void PaintNow(Form& form) {
+        form.Refresh();
+        driver->PumpUntil([] { return false; }, 0);
+    }
+
+    std::unique_ptr<testing::Driver> driver = testing::MakeDriver();
+    Application app{driver->GetBackend()};
+    std::wstring folder_;
+    std::vector<std::wstring> files_;
+};
+
+HWND Handle(const Control& control) { return reinterpret_cast<HWND>(control.NativeHandle()); }
+
+std::wstring ClassOf(const Control& control) {
+    wchar_t name[64] = {};
+    GetClassNameW(Handle(control), name, 64);
+    return name;
+}
+
+TEST_F(Win32BackendTest, FormSizesArePixelsOfTheScreensDpi) {
+    if (Dpi() != 96) GTEST_SKIP() << "the screen is not at 96 DPI";
+    EXPECT_EQ(app.TwipsPerPixelX(), 15);
+    Form form(app);
+    form.SetBorderStyle(BorderStyle::FixedSingle);
+    form.SetMaxButton(false);
+    form.SetClientSize(9525, 4080);
+    form.Move(1500, 1500, form.Width(), form.Height());
+    form.Show();
+
+    RECT client, outer;
+    GetClientRect(Handle(form), &client);
+    GetWindowRect(Handle(form), &outer);
+    EXPECT_EQ(client.right, 635);
+    EXPECT_EQ(client.bottom, 272);
+    EXPECT_EQ((outer.right - outer.left) * 15, form.Width());
+    EXPECT_EQ((outer.bottom - outer.top) * 15, form.Height());
+    EXPECT_EQ(form.ScaleWidth(), 9525);
+    EXPECT_EQ(form.ScaleHeight(), 4080);
+    EXPECT_EQ(GetWindowLongPtrW(Handle(form), GWL_STYLE) & (WS_THICKFRAME | WS_MAXIMIZEBOX), 0);
+
+    Label label(form);
+    label.Move(240, 2640, 9255, 735);
+    RECT bounds;
+    GetWindowRect(Handle(label), &bounds);
+    MapWindowPoints(nullptr, Handle(form), reinterpret_cast<POINT*>(&bounds), 2);
+    EXPECT_EQ(bounds.left, 16);
+    EXPECT_EQ(bounds.top, 176);
+    EXPECT_EQ(bounds.right - bounds.left, 617);
+    EXPECT_EQ(bounds.bottom - bounds.top, 49);
+}
+
+TEST_F(Win32BackendTest, BorderStylesWithoutTitleBarOrTaskBarButton) {
+    Form wait(app);
+    wait.SetBorderStyle(BorderStyle::FixedDialog);
+    wait.SetTitleBar(false);
+    wait.SetShowInTaskbar(false);
+    wait.SetClientSize(3405, 1440);
+    wait.Show();
+    RECT client, outer;
+    GetClientRect(Handle(wait), &client);
+    GetWindowRect(Handle(wait), &outer);
+    // A frame but no caption.
+    EXPECT_GT(outer.bottom - outer.top, client.bottom);
+    EXPECT_LT(outer.bottom - outer.top - client.bottom, GetSystemMetrics(SM_CYCAPTION));
+    // Owned windows get no task bar button.
+    EXPECT_NE(GetWindow(Handle(wait), GW_OWNER), nullptr);
+
+    Form splash(app);
+    splash.SetBorderStyle(BorderStyle::None);
+    splash.SetClientSize(6975, 1515);
+    splash.Show();
+    GetClientRect(Handle(splash), &client);
+    GetWindowRect(Handle(splash), &outer);
+    EXPECT_EQ(outer.right - outer.left, client.right);
+    EXPECT_EQ(outer.bottom - outer.top, client.bottom);
+    EXPECT_EQ(GetWindow(Handle(splash), GW_OWNER), nullptr);
+}
+
+TEST_F(Win32BackendTest, ControlsAreWindowsOfTheStandardClasses) {
+    Form form(app);
+    Label label(form);
+    CommandButton button(form);
+    TextBox text(form);
+    PictureBox picture(form);
+    Timer timer(form);
+    form.Load();
+
+    EXPECT_EQ(_wcsicmp(ClassOf(label).c_str(), L"Static"), 0);
+    EXPECT_EQ(_wcsicmp(ClassOf(button).c_str(), L"Button"), 0);
+    EXPECT_EQ(_wcsicmp(ClassOf(text).c_str(), L"Edit"), 0);
+    EXPECT_EQ(GetParent(Handle(picture)), Handle(form));
+    EXPECT_EQ(timer.NativeHandle(), 0u);
+    // Labels report clicks and take no focus; the others are tab stops.
+    EXPECT_NE(GetWindowLongPtrW(Handle(label), GWL_STYLE) & SS_NOTIFY, 0);
+    EXPECT_EQ(GetWindowLongPtrW(Handle(label), GWL_STYLE) & WS_TABSTOP, 0);
+    EXPECT_NE(GetWindowLongPtrW(Handle(button), GWL_STYLE) & WS_TABSTOP, 0);
+}
+
+TEST_F(Win32BackendTest, LabelChangesRepaintTheLabel) {
+    Form form(app);
+    form.SetClientSize(3000, 1500);
+    Label label(form);
+    label.SetTransparent(true);
+    label.Move(150, 150, 1500, 300);
+    form.Show();
+    PaintNow(form);
+    RECT pending;
+    ASSERT_FALSE(GetUpdateRect(Handle(label), &pending, FALSE));
+
+    label.SetCaption("Setup");
+    EXPECT_TRUE(GetUpdateRect(Handle(label), &pending, FALSE));
+    PaintNow(form);
+    ASSERT_FALSE(GetUpdateRect(Handle(label), &pending, FALSE));
+
+    label.SetForeColor(0x80FFFF);
+    EXPECT_TRUE(GetUpdateRect(Handle(label), &pending, FALSE));
+}
+
+TEST_F(Win32BackendTest, TransparentLabelsShowThePaintedSurface) {
+    if (Dpi() != 96) GTEST_SKIP() << "the screen is not at 96 DPI";
+    Form form(app);
+    form.SetBorderStyle(BorderStyle::None);
+    form.SetClientSize(200 * 15, 100 * 15);
+    form.SetBackColor(RGB(0, 0, 0x80));
+    auto tile = app.LoadPicture(WriteFile("red.bmp", MakeBmp(32, 32, RGB(0xFF, 0, 0))));
+    ASSERT_TRUE(tile);
+    Label clear(form);
+    clear.SetTransparent(true);
+    clear.Move(0, 0, 100 * 15, 40 * 15);
+    Label solid(form);
+    solid.SetBackColor(RGB(0, 0xFF, 0));
+    solid.Move(0, 50 * 15, 100 * 15, 40 * 15);
+    form.Show();
+    form.PaintPicture(*tile, 16 * 15, 0);
+    form.PaintPicture(*tile, 16 * 15, 50 * 15);
+    PaintNow(form);
+
+    HDC dc = GetDC(Handle(clear));
+    EXPECT_EQ(GetPixel(dc, 20, 20), RGB(0xFF, 0, 0));   // over the tile
+    EXPECT_EQ(GetPixel(dc, 80, 20), RGB(0, 0, 0x80));   // beside it: the form's colour
+    ReleaseDC(Handle(clear), dc);
+    dc = GetDC(Handle(solid));
+    EXPECT_EQ(GetPixel(dc, 20, 20), RGB(0, 0xFF, 0));   // opaque labels hide the surface
+    ReleaseDC(Handle(solid), dc);
+
+    // Cls drops the tiles; the label follows.
+    form.Cls();
+    PaintNow(form);
+    dc = GetDC(Handle(clear));
+    EXPECT_EQ(GetPixel(dc, 20, 20), RGB(0, 0, 0x80));
+    ReleaseDC(Handle(clear), dc);
+}
+
+TEST_F(Win32BackendTest, PicturesHaveTheirOwnSizeAndUnreadableFilesGiveNone) {
+    const auto bmp = app.LoadPicture(WriteFile("a.bmp", MakeBmp(5, 3, RGB(1, 2, 3))));
+    const auto rle = app.LoadPicture(WriteFile("b.bmp", MakeRle8Bmp(6, 4)));
+    const auto gif = app.LoadPicture(WriteFile("c.gif", MakeGif(3, 2)));
+    const auto ico = app.LoadPicture(WriteFile("d.ico", MakeIco(16)));
+    ASSERT_TRUE(bmp && rle && gif && ico);
+    EXPECT_EQ(bmp->WidthPixels(), 5);
+    EXPECT_EQ(bmp->HeightPixels(), 3);
+    EXPECT_EQ(rle->WidthPixels(), 6);
+    EXPECT_EQ(rle->HeightPixels(), 4);
+    EXPECT_EQ(gif->WidthPixels(), 3);
+    EXPECT_EQ(gif->HeightPixels(), 2);
+    EXPECT_EQ(ico->WidthPixels(), 16);
+    EXPECT_EQ(ico->HeightPixels(), 16);
+
+    const Bytes gifBytes = MakeGif(7, 9);
+    const auto fromMemory = app.LoadPictureFromMemory(gifBytes.data(), gifBytes.size());
+    ASSERT_TRUE(fromMemory);
+    EXPECT_EQ(fromMemory->WidthPixels(), 7);
+
+    EXPECT_FALSE(app.LoadPicture(Folder()));
+    EXPECT_FALSE(app.LoadPicture(Folder() + "\\missing.bmp"));
+    EXPECT_FALSE(app.LoadPicture(WriteFile("text.ico", Bytes{'n', 'o', ' ', 'i', 'c', 'o', 'n'})));
+}
+
+TEST_F(Win32BackendTest, ShellIconsAreOnePixelLargerThanTheIcon) {
+    const auto folder = driver->GetBackend().ShellIcon(Folder(), true, 0xC0C0C0);
+    ASSERT_TRUE(folder);
+    EXPECT_EQ(folder->WidthPixels(), GetSystemMetrics(SM_CXSMICON) + 1);
+    EXPECT_EQ(folder->HeightPixels(), GetSystemMetrics(SM_CYSMICON) + 1);
+    EXPECT_EQ(folder->WidthPixels(), 17);
+    EXPECT_FALSE(driver->GetBackend().ShellIcon(Folder() + "\\missing.exe", true, 0xC0C0C0));
+}
+
+TEST_F(Win32BackendTest, PictureButtonsShowTheirPictureCutAtTheEdges) {
+    if (Dpi() != 96) GTEST_SKIP() << "the screen is not at 96 DPI";
+    Form form(app);
+    CommandButton small(form);
+    CommandButton large(form);
+    small.Move(240, 240, 375, 375);
+    large.Move(240, 720, 375, 375);
+    small.SetPicture(*app.LoadPicture(WriteFile("s.ico", MakeIco(16))));
+    form.Load();
+    large.SetPicture(*app.LoadPicture(WriteFile("l.ico", MakeIco(32))));
+
+    for (auto [button, size] : {std::pair{&small, 16}, std::pair{&large, 21}}) {
+        auto image = reinterpret_cast<HBITMAP>(SendMessageW(Handle(*button), BM_GETIMAGE, IMAGE_BITMAP, 0));
+        ASSERT_NE(image, nullptr);
+        BITMAP info{};
+        GetObjectW(image, sizeof info, &info);
+        EXPECT_EQ(info.bmWidth, size);
+        EXPECT_EQ(info.bmHeight, size);
+        EXPECT_NE(GetWindowLongPtrW(Handle(*button), GWL_STYLE) & BS_BITMAP, 0);
+    }
+}
+
+TEST_F(Win32BackendTest, TopMostKeepsTheWindowAboveAndShowsIt) {
+    Form form(app);
+    form.SetBorderStyle(BorderStyle::None);
+    form.SetClientSize(1500, 1500);
+    form.Load();
+    ASSERT_FALSE(IsWindowVisible(Handle(form)));
+
+    form.SetTopMost(true);
+    EXPECT_TRUE(IsWindowVisible(Handle(form)));
+    EXPECT_NE(GetWindowLongPtrW(Handle(form), GWL_EXSTYLE) & WS_EX_TOPMOST, 0);
+    form.SetTopMost(false);
+    EXPECT_EQ(GetWindowLongPtrW(Handle(form), GWL_EXSTYLE) & WS_EX_TOPMOST, 0);
+}
+
+TEST_F(Win32BackendTest, EnterPressesTheFocusedButtonAndDefaultFollows) {
+    Form form(app);
+    form.SetClientSize(4000, 2000);
+    CommandButton info(form), end(form);
+    info.Move(120, 120, 1200, 375);
+    end.Move(1440, 120, 1200, 375);
+    std::vector<std::string> clicks;
+    info.Click = [&] { clicks.push_back("info"); };
+    end.Click = [&] { clicks.push_back("end"); };
+    form.Show();
+    info.SetDefault(true);
+    EXPECT_EQ(GetWindowLongPtrW(Handle(info), GWL_STYLE) & BS_TYPEMASK, BS_DEFPUSHBUTTON);
+
+    end.SetFocus();
+    ASSERT_TRUE(driver->PumpUntil([&] { return GetFocus() == Handle(end); }, 2000));
+    EXPECT_EQ(GetWindowLongPtrW(Handle(end), GWL_STYLE) & BS_TYPEMASK, BS_DEFPUSHBUTTON);
+    EXPECT_EQ(GetWindowLongPtrW(Handle(info), GWL_STYLE) & BS_TYPEMASK, BS_PUSHBUTTON);
+    driver->PressEnter(form);
+    EXPECT_EQ(clicks, std::vector<std::string>{"end"});
+}
+
+TEST_F(Win32BackendTest, MeasuredTextWrapsAtWords) {
+    Font font;
+    const TextSize line = driver->GetBackend().MeasureText(font, "Pavonel", 0);
+    EXPECT_GT(line.width, 0);
+    EXPECT_GT(line.height, 0);
+    EXPECT_EQ(driver->GetBackend().MeasureText(font, "", 0).height, line.height);
+    const TextSize wrapped =
+        driver->GetBackend().MeasureText(font, "Pavonel Pavonel Pavonel", line.width + 30);
+    EXPECT_EQ(wrapped.height, 3 * line.height);
+    font.Bold = true;
+    font.Size = 12;
+    EXPECT_GT(driver->GetBackend().MeasureText(font, "Pavonel", 0).width, line.width);
+}
+
+TEST_F(Win32BackendTest, ModalFormsDisableTheOthersUntilTheyAreHidden) {
+    Form owner(app);
+    owner.SetClientSize(3000, 2000);
+    owner.Show();
+    Form dialog(app);
+    dialog.SetClientSize(2000, 1000);
+    bool ownerEnabledDuringModal = true;
+    driver->OnNextModal([&](Form& shown) {
+        ownerEnabledDuringModal = IsWindowEnabled(Handle(owner));
+        shown.Hide();
+    });
+    dialog.ShowModal();
+    EXPECT_FALSE(ownerEnabledDuringModal);
+    EXPECT_TRUE(IsWindowEnabled(Handle(owner)));
+}
+
+TEST_F(Win32BackendTest, RunEndsWhenTheLastFormIsUnloaded) {
+    Form form(app);
+    Timer timer(form);
+    timer.SetInterval(10);
+    timer.Tick = [&] { form.Unload(); };
+    form.Show();
+    app.Run();
+    EXPECT_FALSE(form.Loaded());
+    EXPECT_EQ(form.NativeHandle(), 0u);
+}
+
+}  // namespace
+}  // namespace forms
