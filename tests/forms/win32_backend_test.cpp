@@ -74,7 +74,8 @@ Bytes MakeBmp(int width, int height, COLORREF colour) {
 Bytes MakeRle8Bmp(int width, int height) {
     Bytes runs;
     for (int y = 0; y < height; ++y) {
-        runs.insert(runs.end(), {static_cast<unsigned char>(width), static_cast<unsigned char>(y % 2)});
+        runs.push_back(static_cast<unsigned char>(width));
+        runs.push_back(static_cast<unsigned char>(y % 2));
         runs.insert(runs.end(), {0, 0});
     }
     runs.back() = 1;  // the last end of line becomes end of bitmap
@@ -136,7 +137,8 @@ Bytes MakeIco(int size) {
     Put16(out, 0);
     Put16(out, 1);
     Put16(out, 1);
-    out.insert(out.end(), {static_cast<unsigned char>(size), static_cast<unsigned char>(size), 0, 0});
+    const auto side = static_cast<unsigned char>(size);
+    out.insert(out.end(), {side, side, 0, 0});
     Put16(out, 1);
     Put16(out, 32);
     Put32(out, imageSize);
@@ -152,7 +154,8 @@ protected:
     void SetUp() override {
         wchar_t temp[MAX_PATH];
         GetTempPathW(MAX_PATH, temp);
-        folder_ = std::wstring(temp) + L"kelvo-win32-test-" + std::to_wstring(GetCurrentProcessId());
+        folder_ = std::wstring(temp) + L"kelvo-win32-test-" +
+                  std::to_wstring(GetCurrentProcessId());
         CreateDirectoryW(folder_.c_str(), nullptr);
     }
     void TearDown() override {
@@ -332,6 +335,26 @@ TEST_F(Win32BackendTest, TransparentLabelsShowThePaintedSurface) {
     ReleaseDC(Handle(clear), dc);
 }
 
+TEST_F(Win32BackendTest, PictureBoxThatGrowsToItsPictureShowsAllOfIt) {
+    if (Dpi() != 96) GTEST_SKIP() << "the screen is not at 96 DPI";
+    Form form(app);
+    form.SetClientSize(3000, 1500);
+    PictureBox box(form);
+    box.SetBorder(false);
+    box.SetBackColor(RGB(0xC0, 0xC0, 0xC0));
+    box.Move(0, 0, 10 * 15, 10 * 15);
+    box.SetAutoSize(true);
+    form.Show();
+    box.SetPicture(*app.LoadPicture(WriteFile("big.bmp", MakeBmp(40, 30, RGB(0xFF, 0, 0)))));
+    EXPECT_EQ(box.Width(), 40 * 15);
+    PaintNow(form);
+
+    HDC dc = GetDC(Handle(box));
+    EXPECT_EQ(GetPixel(dc, 5, 5), RGB(0xFF, 0, 0));
+    EXPECT_EQ(GetPixel(dc, 35, 25), RGB(0xFF, 0, 0));
+    ReleaseDC(Handle(box), dc);
+}
+
 TEST_F(Win32BackendTest, PicturesHaveTheirOwnSizeAndUnreadableFilesGiveNone) {
     const auto bmp = app.LoadPicture(WriteFile("a.bmp", MakeBmp(5, 3, RGB(1, 2, 3))));
     const auto rle = app.LoadPicture(WriteFile("b.bmp", MakeRle8Bmp(6, 4)));
@@ -378,7 +401,8 @@ TEST_F(Win32BackendTest, PictureButtonsShowTheirPictureCutAtTheEdges) {
     large.SetPicture(*app.LoadPicture(WriteFile("l.ico", MakeIco(32))));
 
     for (auto [button, size] : {std::pair{&small, 16}, std::pair{&large, 21}}) {
-        auto image = reinterpret_cast<HBITMAP>(SendMessageW(Handle(*button), BM_GETIMAGE, IMAGE_BITMAP, 0));
+        auto image = reinterpret_cast<HBITMAP>(
+            SendMessageW(Handle(*button), BM_GETIMAGE, IMAGE_BITMAP, 0));
         ASSERT_NE(image, nullptr);
         BITMAP info{};
         GetObjectW(image, sizeof info, &info);

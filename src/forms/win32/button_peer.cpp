@@ -47,7 +47,8 @@ private:
         HBITMAP old = bitmap_;
         bitmap_ = MakeFace();
         const LONG_PTR style = GetWindowLongPtrW(hwnd_, GWL_STYLE);
-        const LONG_PTR wanted = bitmap_ ? style | BS_BITMAP : style & ~static_cast<LONG_PTR>(BS_BITMAP);
+        const LONG_PTR wanted =
+            bitmap_ ? style | BS_BITMAP : style & ~static_cast<LONG_PTR>(BS_BITMAP);
         if (wanted != style) SetWindowLongPtrW(hwnd_, GWL_STYLE, wanted);
         SendMessageW(hwnd_, BM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(bitmap_));
         if (old) DeleteObject(old);

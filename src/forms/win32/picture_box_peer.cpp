@@ -80,8 +80,8 @@ private:
     void Rebuild() {
         if (!hwnd_) return;
         FitSurface();
+        surface_.SetBase(box_.Picture());
         surface_.Clear(box_.BackColor());
-        if (const Win32Picture* picture = PixelsOf(box_.Picture())) surface_.Draw(*picture, 0, 0);
         InvalidateRect(hwnd_, nullptr, FALSE);
     }
 

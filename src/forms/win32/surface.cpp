@@ -36,6 +36,13 @@ void Surface::Resize(int width, int height) {
     HDC copy = CreateCompatibleDC(nullptr);
     HGDIOBJ old = SelectObject(copy, bigger);
     Fill(copy, RECT{0, 0, width, height}, background_);
+    if (const Win32Picture* base = PixelsOf(base_)) {
+        // Only the new parts get the base picture; the old part keeps what
+        // was painted over it.
+        ExcludeClipRect(copy, 0, 0, width_, height_);
+        base->Draw(copy, 0, 0);
+        SelectClipRgn(copy, nullptr);
+    }
     if (bitmap_) BitBlt(copy, 0, 0, width_, height_, dc_, 0, 0, SRCCOPY);
     SelectObject(copy, old);
     DeleteDC(copy);
@@ -53,6 +60,7 @@ void Surface::Resize(int width, int height) {
 void Surface::Clear(COLORREF colour) {
     background_ = colour;
     if (bitmap_) Fill(dc_, RECT{0, 0, width_, height_}, colour);
+    if (const Win32Picture* base = PixelsOf(base_); base && bitmap_) base->Draw(dc_, 0, 0);
     Changed();
 }
 

@@ -5,6 +5,8 @@
 
 #include <windows.h>
 
+#include "forms/types.h"
+
 namespace forms::win32 {
 
 class Win32Picture;
@@ -22,6 +24,10 @@ public:
     void Resize(int width, int height);
     // Fills the whole surface with colour, dropping what was painted.
     void Clear(COLORREF colour);
+    // A picture that lies under everything painted, at the top-left corner
+    // (a picture box's Picture): Clear draws it, and parts that Resize adds
+    // show it too.
+    void SetBase(const Picture& picture) { base_ = picture; }
     void Draw(const Win32Picture& picture, int x, int y);
     // Copies the part of the surface under area (client coordinates) to dc;
     // what lies beyond the surface gets the background colour.
@@ -41,6 +47,7 @@ private:
     int width_ = 0;
     int height_ = 0;
     COLORREF background_ = RGB(0xC0, 0xC0, 0xC0);
+    Picture base_;
     HBRUSH brush_ = nullptr;
 };
 
