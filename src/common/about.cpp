@@ -34,8 +34,8 @@ std::string VersionText(AboutVariant variant) {
 
 About::About(forms::Application& app, os::Services& services, AboutVariant variant)
     : forms::Form(app),
-      Picture2(*this),
       Picture1(*this),
+      Picture2(*this),
       Version(*this),
       Label2(*this),
       Label4(*this),

@@ -23,8 +23,10 @@ public:
     // window whose icon the box shows (none: the icon stays as it was).
     void ShowAbout(const std::string& AppName, forms::Form* Bild = nullptr);
 
-    forms::PictureBox Picture2;
+    // The icon comes before the picture it lies on: the control created
+    // first is on top of overlapping later ones.
     forms::PictureBox Picture1;
+    forms::PictureBox Picture2;
     forms::Label Version;
     forms::Label Label2;
     forms::Label Label4;
