@@ -130,6 +130,45 @@ Bytes MakeGif(int width, int height) {
 }
 
 // A 32-bit icon of size x size, opaque red.
+// An ico file with one 32-bit red image per size, in that order; with
+// leftClear the left half of each image is clear (alpha and mask).
+Bytes MakeIcoOfSizes(const std::vector<int>& sizes, bool leftClear) {
+    Bytes directory, images;
+    Put16(directory, 0);
+    Put16(directory, 1);
+    Put16(directory, static_cast<unsigned>(sizes.size()));
+    auto offset = static_cast<std::uint32_t>(6 + 16 * sizes.size());
+    for (int size : sizes) {
+        const int maskStride = (size + 31) / 32 * 4;
+        const auto imageSize =
+            static_cast<std::uint32_t>(40 + size * size * 4 + maskStride * size);
+        const auto side = static_cast<unsigned char>(size);
+        directory.insert(directory.end(), {side, side, 0, 0});
+        Put16(directory, 1);
+        Put16(directory, 32);
+        Put32(directory, imageSize);
+        Put32(directory, offset);
+        offset += imageSize;
+        PutInfoHeader(images, size, size * 2, 32, BI_RGB, 0, 0);
+        for (int y = 0; y < size; ++y)
+            for (int x = 0; x < size; ++x) {
+                const bool clear = leftClear && x < size / 2;
+                const auto alpha = static_cast<unsigned char>(clear ? 0 : 0xFF);
+                images.insert(images.end(), {0, 0, 0xFF, alpha});
+            }
+        for (int y = 0; y < size; ++y)
+            for (int b = 0; b < maskStride; ++b) {
+                unsigned char bits = 0;
+                for (int bit = 0; bit < 8; ++bit)
+                    if (leftClear && b * 8 + bit < size / 2)
+                        bits |= static_cast<unsigned char>(0x80 >> bit);
+                images.push_back(bits);
+            }
+    }
+    directory.insert(directory.end(), images.begin(), images.end());
+    return directory;
+}
+
 Bytes MakeIco(int size) {
     const int maskStride = (size + 31) / 32 * 4;
     const auto imageSize = static_cast<std::uint32_t>(40 + size * size * 4 + maskStride * size);
@@ -378,6 +417,40 @@ TEST_F(Win32BackendTest, PicturesHaveTheirOwnSizeAndUnreadableFilesGiveNone) {
     EXPECT_FALSE(app.LoadPicture(Folder()));
     EXPECT_FALSE(app.LoadPicture(Folder() + "\\missing.bmp"));
     EXPECT_FALSE(app.LoadPicture(WriteFile("text.ico", Bytes{'n', 'o', ' ', 'i', 'c', 'o', 'n'})));
+}
+
+TEST_F(Win32BackendTest, IconsTakeTheEntryAsWideAsTheSystemsIconsElseTheFirst) {
+    if (GetSystemMetrics(SM_CXICON) != 32) GTEST_SKIP() << "system icons are not 32 pixels wide";
+    const auto three = app.LoadPicture(WriteFile("three.ico", MakeIcoOfSizes({16, 32, 48}, false)));
+    ASSERT_TRUE(three);
+    EXPECT_EQ(three->WidthPixels(), 32);
+    EXPECT_EQ(three->HeightPixels(), 32);
+    const auto two = app.LoadPicture(WriteFile("two.ico", MakeIcoOfSizes({48, 16}, false)));
+    ASSERT_TRUE(two);
+    EXPECT_EQ(two->WidthPixels(), 48);
+    EXPECT_EQ(two->HeightPixels(), 48);
+}
+
+TEST_F(Win32BackendTest, IconsKeepWhatLiesBehindTheirClearParts) {
+    Form form(app);
+    form.SetBorderStyle(BorderStyle::None);
+    form.SetClientSize(100 * app.TwipsPerPixelX(), 100 * app.TwipsPerPixelY());
+    form.SetBackColor(RGB(0, 0, 0x80));
+    const auto icon = app.LoadPicture(WriteFile("half.ico", MakeIcoOfSizes({32}, true)));
+    ASSERT_TRUE(icon);
+    form.Show();
+    form.PaintPicture(*icon, 0, 0);
+    PaintNow(form);
+    HDC dc = GetDC(Handle(form));
+    EXPECT_EQ(GetPixel(dc, 4, 10), RGB(0, 0, 0x80));   // the clear left half
+    EXPECT_EQ(GetPixel(dc, 24, 10), RGB(0xFF, 0, 0));  // the red right half
+    ReleaseDC(Handle(form), dc);
+}
+
+TEST_F(Win32BackendTest, IconsWhoseImageEndsEarlyGiveNoPicture) {
+    Bytes icon = MakeIcoOfSizes({16}, false);
+    icon.resize(icon.size() - 10);  // the image ends before the size its entry gives
+    EXPECT_FALSE(app.LoadPicture(WriteFile("short.ico", icon)));
 }
 
 TEST_F(Win32BackendTest, ShellIconsAreOnePixelLargerThanTheIcon) {

@@ -1,7 +1,6 @@
 #include "forms/win32/backend.h"
 
 #include <commctrl.h>
-#include <objbase.h>
 
 #include <algorithm>
 
@@ -14,9 +13,6 @@ namespace forms::win32 {
 
 Win32Backend::Win32Backend()
     : instance_(GetModuleHandleW(nullptr)), dpi_(Dpi::OfScreen()), fonts_(dpi_) {
-    // WIC needs COM on this thread; the OLE picture loader and the shell's
-    // icons are happy with it too.
-    comInitialised_ = SUCCEEDED(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED));
     INITCOMMONCONTROLSEX controls{sizeof controls, ICC_STANDARD_CLASSES | ICC_WIN95_CLASSES};
     InitCommonControlsEx(&controls);
     FormWindow::RegisterWindowClass(instance_);
@@ -25,7 +21,6 @@ Win32Backend::Win32Backend()
 
 Win32Backend::~Win32Backend() {
     if (hiddenOwner_) DestroyWindow(hiddenOwner_);
-    if (comInitialised_) CoUninitialize();
 }
 
 std::unique_ptr<Peer> Win32Backend::CreatePeer(Control& control) {
@@ -120,17 +115,17 @@ FormWindow* Win32Backend::ActiveForm() const {
 }
 
 std::optional<Picture> Win32Backend::LoadPicture(const std::string& path) {
-    return LoadPictureFile(path, dpi_);
+    return LoadPictureFile(libraries_, path, dpi_);
 }
 
 std::optional<Picture> Win32Backend::LoadPictureFromMemory(const unsigned char* data,
                                                            std::size_t size) {
-    return LoadPictureBytes(data, size, dpi_, "memory");
+    return LoadPictureBytes(libraries_, data, size, dpi_, "memory");
 }
 
 std::optional<Picture> Win32Backend::ShellIcon(const std::string& path, bool small,
                                                Color background) {
-    return ShellIconPicture(path, small, background);
+    return ShellIconPicture(libraries_, path, small, background);
 }
 
 TextSize Win32Backend::MeasureText(const Font& font, const std::string& text, Twips wrapWidth) {

@@ -11,6 +11,7 @@
 #include "forms/backend.h"
 #include "forms/form.h"
 #include "forms/win32/fonts.h"
+#include "forms/win32/libraries.h"
 #include "forms/win32/text.h"
 
 namespace forms::win32 {
@@ -65,10 +66,11 @@ public:
 private:
     FormWindow* ActiveForm() const;
 
+    // First, so that COM ends after every picture and window is gone.
+    SystemLibraries libraries_;
     HINSTANCE instance_;
     Dpi dpi_;
     FontCache fonts_;
-    bool comInitialised_ = false;
     HWND hiddenOwner_ = nullptr;
     std::vector<FormWindow*> forms_;
     FormWindow* active_ = nullptr;

@@ -5,6 +5,7 @@
 #include <shellapi.h>
 #include <wincodec.h>
 
+#include <cstdint>
 #include <cstring>
 #include <vector>
 
@@ -37,25 +38,31 @@ private:
 };
 
 // A stream over a copy of the bytes, for the OLE and WIC loaders.
-bool NewStream(const unsigned char* data, std::size_t size, ComPtr<IStream>& out) {
+bool NewStream(SystemLibraries& libraries, const unsigned char* data, std::size_t size,
+               ComPtr<IStream>& out) {
+    const auto createStream = libraries.CreateStreamOnHGlobal();
+    if (!createStream) return false;
     HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, size);
     if (!memory) return false;
     if (void* bytes = GlobalLock(memory)) {
         std::memcpy(bytes, data, size);
         GlobalUnlock(memory);
     }
-    if (FAILED(CreateStreamOnHGlobal(memory, TRUE, &out))) {
+    if (FAILED(createStream(memory, TRUE, &out))) {
         GlobalFree(memory);
         return false;
     }
     return true;
 }
 
-std::shared_ptr<Win32Picture> LoadWithOle(const unsigned char* data, std::size_t size, Dpi dpi) {
+std::shared_ptr<Win32Picture> LoadWithOle(SystemLibraries& libraries, const unsigned char* data,
+                                          std::size_t size, Dpi dpi) {
+    const auto oleLoadPicture = libraries.OleLoadPicture();
+    if (!oleLoadPicture) return nullptr;
     ComPtr<IStream> stream;
-    if (!NewStream(data, size, stream)) return nullptr;
+    if (!NewStream(libraries, data, size, stream)) return nullptr;
     IPicture* picture = nullptr;
-    if (FAILED(OleLoadPicture(stream.get(), static_cast<LONG>(size), FALSE, IID_IPicture,
+    if (FAILED(oleLoadPicture(stream.get(), static_cast<LONG>(size), FALSE, IID_IPicture,
                               reinterpret_cast<void**>(&picture))) ||
         !picture)
         return nullptr;
@@ -75,13 +82,17 @@ HBITMAP MakeDib(int width, int height, void** bits) {
 }
 
 // PNG and whatever else the OLE loader refuses, decoded to premultiplied BGRA.
-std::shared_ptr<Win32Picture> LoadWithWic(const unsigned char* data, std::size_t size) {
+std::shared_ptr<Win32Picture> LoadWithWic(SystemLibraries& libraries, const unsigned char* data,
+                                          std::size_t size) {
+    const auto coCreateInstance = libraries.CoCreateInstance();
+    const auto convert = libraries.WICConvertBitmapSource();
+    if (!coCreateInstance || !convert) return nullptr;
     ComPtr<IWICImagingFactory> factory;
-    if (FAILED(CoCreateInstance(CLSID_WICImagingFactory, nullptr, CLSCTX_INPROC_SERVER,
+    if (FAILED(coCreateInstance(CLSID_WICImagingFactory, nullptr, CLSCTX_INPROC_SERVER,
                                 IID_IWICImagingFactory, reinterpret_cast<void**>(&factory))))
         return nullptr;
     ComPtr<IStream> stream;
-    if (!NewStream(data, size, stream)) return nullptr;
+    if (!NewStream(libraries, data, size, stream)) return nullptr;
     ComPtr<IWICBitmapDecoder> decoder;
     if (FAILED(factory->CreateDecoderFromStream(stream.get(), nullptr,
                                                 WICDecodeMetadataCacheOnDemand, &decoder)))
@@ -89,7 +100,7 @@ std::shared_ptr<Win32Picture> LoadWithWic(const unsigned char* data, std::size_t
     ComPtr<IWICBitmapFrameDecode> frame;
     if (FAILED(decoder->GetFrame(0, &frame))) return nullptr;
     ComPtr<IWICBitmapSource> converted;
-    if (FAILED(WICConvertBitmapSource(GUID_WICPixelFormat32bppPBGRA, frame.get(), &converted)))
+    if (FAILED(convert(GUID_WICPixelFormat32bppPBGRA, frame.get(), &converted)))
         return nullptr;
     UINT width = 0, height = 0;
     if (FAILED(converted->GetSize(&width, &height)) || width == 0 || height == 0 ||
@@ -104,6 +115,111 @@ std::shared_ptr<Win32Picture> LoadWithWic(const unsigned char* data, std::size_t
         return nullptr;
     }
     return Win32Picture::FromBitmap(bitmap, true);
+}
+
+std::uint16_t Word(const unsigned char* p) { return static_cast<std::uint16_t>(p[0] | p[1] << 8); }
+
+std::uint32_t Dword(const unsigned char* p) {
+    return static_cast<std::uint32_t>(p[0]) | static_cast<std::uint32_t>(p[1]) << 8 |
+           static_cast<std::uint32_t>(p[2]) << 16 | static_cast<std::uint32_t>(p[3]) << 24;
+}
+
+// A bmp file (also RLE) through GDI alone, as the OLE loader makes it: a
+// bitmap of the screen's format from the file's header, colours and bits.
+// Null for what this does not check to be whole; the OLE loader then tries.
+std::shared_ptr<Win32Picture> LoadBmp(const unsigned char* data, std::size_t size) {
+    constexpr std::size_t kFileHeader = 14;
+    if (size < kFileHeader + 12 || data[0] != 'B' || data[1] != 'M') return nullptr;
+    const std::size_t bitsOffset = Dword(data + 10);
+    const unsigned char* header = data + kFileHeader;
+    const std::size_t headerSize = Dword(header);
+    if (bitsOffset >= size || bitsOffset < kFileHeader + headerSize) return nullptr;
+    std::uint64_t width = 0, height = 0;
+    unsigned bitCount = 0;
+    std::uint32_t compression = BI_RGB, colours = 0, imageSize = 0;
+    std::size_t entrySize = 4;
+    if (headerSize == sizeof(BITMAPCOREHEADER)) {
+        width = Word(header + 4);
+        height = Word(header + 6);
+        bitCount = Word(header + 10);
+        entrySize = 3;
+    } else if (headerSize >= sizeof(BITMAPINFOHEADER) && headerSize <= 124) {
+        const auto signedWidth = static_cast<std::int32_t>(Dword(header + 4));
+        const auto signedHeight = static_cast<std::int32_t>(Dword(header + 8));
+        if (signedWidth <= 0 || signedHeight == 0 || signedHeight == INT32_MIN) return nullptr;
+        width = static_cast<std::uint64_t>(signedWidth);
+        height = static_cast<std::uint64_t>(signedHeight < 0 ? -signedHeight : signedHeight);
+        bitCount = Word(header + 14);
+        compression = Dword(header + 16);
+        imageSize = Dword(header + 20);
+        colours = Dword(header + 32);
+    } else {
+        return nullptr;
+    }
+    if (width == 0 || height == 0 || width > 32767 || height > 32767) return nullptr;
+    // The colour table (and the masks of BI_BITFIELDS) must lie before the bits.
+    std::uint64_t tableEntries = colours;
+    if (bitCount <= 8 && tableEntries == 0) tableEntries = 1u << bitCount;
+    if (compression == BI_BITFIELDS && headerSize == sizeof(BITMAPINFOHEADER)) tableEntries += 3;
+    if (tableEntries > 256 + 3 ||
+        kFileHeader + headerSize + tableEntries * entrySize > bitsOffset)
+        return nullptr;
+    const std::uint64_t available = size - bitsOffset;
+    switch (compression) {
+    case BI_RGB:
+    case BI_BITFIELDS: {
+        if (bitCount != 1 && bitCount != 4 && bitCount != 8 && bitCount != 16 && bitCount != 24 &&
+            bitCount != 32)
+            return nullptr;
+        if (compression == BI_BITFIELDS && bitCount != 16 && bitCount != 32) return nullptr;
+        const std::uint64_t stride = (width * bitCount + 31) / 32 * 4;
+        if (stride * height > available) return nullptr;
+        break;
+    }
+    case BI_RLE8:
+    case BI_RLE4:
+        if (bitCount != (compression == BI_RLE8 ? 8u : 4u) || imageSize == 0 ||
+            imageSize > available)
+            return nullptr;
+        break;
+    default:
+        return nullptr;
+    }
+    const auto* info = reinterpret_cast<const BITMAPINFO*>(header);
+    HDC screen = GetDC(nullptr);
+    HBITMAP bitmap = CreateDIBitmap(screen, &info->bmiHeader, CBM_INIT, data + bitsOffset, info,
+                                    DIB_RGB_COLORS);
+    ReleaseDC(nullptr, screen);
+    if (!bitmap) return nullptr;
+    return Win32Picture::FromBitmap(bitmap, false);
+}
+
+// An ico file through user32 alone, with the entry the OLE loader takes:
+// the one as wide as the system's icons, else the first.
+std::shared_ptr<Win32Picture> LoadIco(const unsigned char* data, std::size_t size) {
+    constexpr std::size_t kDirectory = 6, kEntry = 16;
+    if (size < kDirectory + kEntry || Word(data) != 0 || Word(data + 2) != 1) return nullptr;
+    const std::size_t count = Word(data + 4);
+    if (count == 0 || kDirectory + count * kEntry > size) return nullptr;
+    std::size_t chosen = 0;
+    if (count != 1) {
+        const int systemWidth = GetSystemMetrics(SM_CXICON);
+        for (std::size_t i = 0; i < count; ++i) {
+            if (data[kDirectory + i * kEntry] == systemWidth) {
+                chosen = i;
+                break;
+            }
+        }
+    }
+    const unsigned char* entry = data + kDirectory + chosen * kEntry;
+    const std::uint64_t bytes = Dword(entry + 8);
+    const std::uint64_t offset = Dword(entry + 12);
+    if (bytes == 0 || offset + bytes > size) return nullptr;
+    HICON icon = CreateIconFromResourceEx(const_cast<unsigned char*>(data + offset),
+                                          static_cast<DWORD>(bytes), TRUE, 0x00030000, entry[0],
+                                          entry[1], LR_DEFAULTCOLOR);
+    if (!icon) return nullptr;
+    return Win32Picture::FromIcon(icon);
 }
 
 SIZE BitmapSize(HBITMAP bitmap) {
@@ -132,6 +248,7 @@ SIZE IconSize(HICON icon) {
 
 Win32Picture::~Win32Picture() {
     if (ole_) ole_->Release();
+    if (icon_) DestroyIcon(icon_);
     if (bitmap_) DeleteObject(bitmap_);
 }
 
@@ -161,6 +278,16 @@ std::shared_ptr<Win32Picture> Win32Picture::FromOle(IPicture* picture, Dpi dpi) 
     return result;
 }
 
+std::shared_ptr<Win32Picture> Win32Picture::FromIcon(HICON icon) {
+    auto result = std::make_shared<Win32Picture>();
+    result->icon_ = icon;
+    const SIZE size = IconSize(icon);
+    if (size.cx <= 0 || size.cy <= 0) return nullptr;
+    result->widthPixels = size.cx;
+    result->heightPixels = size.cy;
+    return result;
+}
+
 std::shared_ptr<Win32Picture> Win32Picture::FromBitmap(HBITMAP bitmap, bool alpha) {
     auto result = std::make_shared<Win32Picture>();
     result->bitmap_ = bitmap;
@@ -181,6 +308,11 @@ void Win32Picture::Draw(HDC dc, int x, int y) const {
         ole_->Render(dc, x, y, widthPixels, heightPixels, 0, height, width, -height, nullptr);
         return;
     }
+    if (icon_) {
+        // As the OLE picture draws an icon.
+        DrawIconEx(dc, x, y, icon_, widthPixels, heightPixels, 0, nullptr, DI_NORMAL);
+        return;
+    }
     if (!bitmap_) return;
     HDC source = CreateCompatibleDC(dc);
     HGDIOBJ old = SelectObject(source, bitmap_);
@@ -196,6 +328,7 @@ void Win32Picture::Draw(HDC dc, int x, int y) const {
 }
 
 HICON Win32Picture::MakeIcon() const {
+    if (icon_) return CopyIcon(icon_);
     if (ole_) {
         short type = PICTYPE_UNINITIALIZED;
         ole_->get_Type(&type);
@@ -248,7 +381,8 @@ HBITMAP MakeFilledBitmap(int width, int height, COLORREF colour) {
     return bitmap;
 }
 
-std::optional<Picture> LoadPictureFile(const std::string& path, Dpi dpi) {
+std::optional<Picture> LoadPictureFile(SystemLibraries& libraries, const std::string& path,
+                                       Dpi dpi) {
     // A folder cannot be opened this way, so it reads as no picture.
     HANDLE file = CreateFileW(Widen(path).c_str(), GENERIC_READ,
                               FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
@@ -266,25 +400,31 @@ std::optional<Picture> LoadPictureFile(const std::string& path, Dpi dpi) {
     }
     CloseHandle(file);
     if (bytes.empty()) return std::nullopt;
-    return LoadPictureBytes(bytes.data(), bytes.size(), dpi, "file:" + path);
+    return LoadPictureBytes(libraries, bytes.data(), bytes.size(), dpi, "file:" + path);
 }
 
-std::optional<Picture> LoadPictureBytes(const unsigned char* data, std::size_t size, Dpi dpi,
-                                        std::string source) {
+std::optional<Picture> LoadPictureBytes(SystemLibraries& libraries, const unsigned char* data,
+                                        std::size_t size, Dpi dpi, std::string source) {
     if (!data || size == 0 || size > 0x7fffffff) return std::nullopt;
-    std::shared_ptr<Win32Picture> picture = LoadWithOle(data, size, dpi);
-    if (!picture) picture = LoadWithWic(data, size);
+    // Bitmaps and icons need neither OLE nor WIC.
+    std::shared_ptr<Win32Picture> picture = LoadBmp(data, size);
+    if (!picture) picture = LoadIco(data, size);
+    if (!picture) picture = LoadWithOle(libraries, data, size, dpi);
+    if (!picture) picture = LoadWithWic(libraries, data, size);
     if (!picture) return std::nullopt;
     picture->source = std::move(source);
     return Picture(std::move(picture));
 }
 
-std::optional<Picture> ShellIconPicture(const std::string& path, bool small, Color background) {
+std::optional<Picture> ShellIconPicture(SystemLibraries& libraries, const std::string& path,
+                                        bool small, Color background) {
+    const auto getFileInfo = libraries.SHGetFileInfoW();
+    if (!getFileInfo) return std::nullopt;
     SHFILEINFOW info{};
     const UINT flags =
         SHGFI_SYSICONINDEX | SHGFI_SHELLICONSIZE | (small ? SHGFI_SMALLICON : 0);
     auto list = reinterpret_cast<HIMAGELIST>(
-        SHGetFileInfoW(Widen(path).c_str(), 0, &info, sizeof info, flags));
+        getFileInfo(Widen(path).c_str(), 0, &info, sizeof info, flags));
     if (!list) return std::nullopt;
     int width = 0, height = 0;
     if (!ImageList_GetIconSize(list, &width, &height) || width <= 0 || height <= 0)

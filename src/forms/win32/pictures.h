@@ -1,6 +1,7 @@
-// Pictures of the win32 backend: loading picture files (through the OLE
-// picture loader, with WIC for what it cannot read), drawing them at their
-// own size, and the shell's icons of files and folders.
+// Pictures of the win32 backend: loading picture files (bitmaps and icons
+// through GDI and user32, everything else through the OLE picture loader,
+// with WIC for what it cannot read), drawing them at their own size, and the
+// shell's icons of files and folders.
 #pragma once
 
 #include <windows.h>
@@ -12,12 +13,14 @@
 #include <string>
 
 #include "forms/types.h"
+#include "forms/win32/libraries.h"
 #include "forms/win32/text.h"
 
 namespace forms::win32 {
 
-// The pixels of a picture: an OLE picture (bitmaps, icons, GIF, JPEG,
-// metafiles) or a bitmap of our own (decoded by WIC, or drawn by us).
+// The pixels of a picture: an icon, an OLE picture (GIF, JPEG, metafiles and
+// what else it reads) or a bitmap of our own (a bmp file, decoded by WIC, or
+// drawn by us).
 class Win32Picture : public PictureData {
 public:
     Win32Picture() = default;
@@ -27,6 +30,8 @@ public:
 
     // Takes over the reference to picture.
     static std::shared_ptr<Win32Picture> FromOle(IPicture* picture, Dpi dpi);
+    // Takes over icon.
+    static std::shared_ptr<Win32Picture> FromIcon(HICON icon);
     // Takes over bitmap; with alpha, a 32-bit DIB with premultiplied alpha.
     static std::shared_ptr<Win32Picture> FromBitmap(HBITMAP bitmap, bool alpha);
 
@@ -39,6 +44,7 @@ public:
 
 private:
     IPicture* ole_ = nullptr;
+    HICON icon_ = nullptr;
     HBITMAP bitmap_ = nullptr;
     bool alpha_ = false;
 };
@@ -49,11 +55,13 @@ const Win32Picture* PixelsOf(const Picture& picture);
 // A bitmap of the screen's format, filled with colour.
 HBITMAP MakeFilledBitmap(int width, int height, COLORREF colour);
 
-std::optional<Picture> LoadPictureFile(const std::string& path, Dpi dpi);
-std::optional<Picture> LoadPictureBytes(const unsigned char* data, std::size_t size, Dpi dpi,
-                                        std::string source);
+std::optional<Picture> LoadPictureFile(SystemLibraries& libraries, const std::string& path,
+                                       Dpi dpi);
+std::optional<Picture> LoadPictureBytes(SystemLibraries& libraries, const unsigned char* data,
+                                        std::size_t size, Dpi dpi, std::string source);
 // The shell's small or large icon of path, drawn on a square of background
 // one pixel larger than the icon; nothing when the shell does not know path.
-std::optional<Picture> ShellIconPicture(const std::string& path, bool small, Color background);
+std::optional<Picture> ShellIconPicture(SystemLibraries& libraries, const std::string& path,
+                                        bool small, Color background);
 
 }  // namespace forms::win32

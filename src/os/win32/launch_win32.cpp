@@ -7,6 +7,7 @@
 #include <shellapi.h>
 
 #include "os/os.h"
+#include "os/win32/system_library.h"
 #include "os/win32/wide.h"
 
 namespace os {
@@ -30,7 +31,14 @@ bool ShellOpen(std::uintptr_t owner, const std::string& file, const std::string&
     const std::wstring wideFile = win32::Widen(file);
     const std::wstring wideParameters = win32::Widen(parameters);
     const std::wstring wideFolder = win32::Widen(folder);
-    const HINSTANCE result = ::ShellExecuteW(
+    // shell32 is loaded here, not at the program's start, which rarely needs
+    // it; it stays loaded, since the shell may go on working in the background.
+    using ShellExecuteFn = HINSTANCE(WINAPI*)(HWND, const wchar_t*, const wchar_t*,
+                                              const wchar_t*, const wchar_t*, int);
+    const auto shellExecute =
+        win32::SystemFunctionAs<ShellExecuteFn>(L"shell32.dll", "ShellExecuteW");
+    if (!shellExecute) return false;
+    const HINSTANCE result = shellExecute(
         reinterpret_cast<HWND>(owner), win32::OrNull(wideVerb), wideFile.c_str(),
         win32::OrNull(wideParameters), win32::OrNull(wideFolder), ShowCommand(state));
     // Values above 32 mean success.

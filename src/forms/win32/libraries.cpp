@@ -1,0 +1,57 @@
+#include "forms/win32/libraries.h"
+
+#include "os/win32/system_library.h"
+
+namespace forms::win32 {
+
+namespace {
+
+// A function found with GetProcAddress, as the type it really has.
+template <class F>
+F As(FARPROC function) {
+    return reinterpret_cast<F>(reinterpret_cast<void*>(function));
+}
+
+}  // namespace
+
+SystemLibraries::~SystemLibraries() {
+    if (!comStarted_) return;
+    using CoUninitializeFn = void(WINAPI*)();
+    if (auto uninitialise = As<CoUninitializeFn>(os::win32::SystemFunction(L"ole32.dll", "CoUninitialize")))
+        uninitialise();
+}
+
+void SystemLibraries::StartCom() {
+    if (comTried_) return;
+    comTried_ = true;
+    using CoInitializeExFn = HRESULT(WINAPI*)(void*, DWORD);
+    if (auto initialise = As<CoInitializeExFn>(os::win32::SystemFunction(L"ole32.dll", "CoInitializeEx")))
+        comStarted_ = SUCCEEDED(initialise(nullptr, COINIT_APARTMENTTHREADED));
+}
+
+SystemLibraries::CreateStreamOnHGlobalFn SystemLibraries::CreateStreamOnHGlobal() {
+    StartCom();
+    return As<CreateStreamOnHGlobalFn>(os::win32::SystemFunction(L"ole32.dll", "CreateStreamOnHGlobal"));
+}
+
+SystemLibraries::CoCreateInstanceFn SystemLibraries::CoCreateInstance() {
+    StartCom();
+    return As<CoCreateInstanceFn>(os::win32::SystemFunction(L"ole32.dll", "CoCreateInstance"));
+}
+
+SystemLibraries::OleLoadPictureFn SystemLibraries::OleLoadPicture() {
+    StartCom();
+    return As<OleLoadPictureFn>(os::win32::SystemFunction(L"oleaut32.dll", "OleLoadPicture"));
+}
+
+SystemLibraries::WicConvertFn SystemLibraries::WICConvertBitmapSource() {
+    StartCom();
+    return As<WicConvertFn>(os::win32::SystemFunction(L"windowscodecs.dll", "WICConvertBitmapSource"));
+}
+
+SystemLibraries::SHGetFileInfoFn SystemLibraries::SHGetFileInfoW() {
+    StartCom();
+    return As<SHGetFileInfoFn>(os::win32::SystemFunction(L"shell32.dll", "SHGetFileInfoW"));
+}
+
+}  // namespace forms::win32
