@@ -23,7 +23,10 @@ void Control::Notify(Property property) {
     if (peer_) peer_->Update(property);
 }
 
+// Setting a value a control already has changes nothing on the screen: a
+// label told its text again on every mouse move must not repaint.
 void Control::SetCaption(const std::string& caption) {
+    if (caption == caption_) return;
     caption_ = caption;
     Notify(Property::Caption);
     SizeToContent();
@@ -48,11 +51,13 @@ void Control::Move(Twips left, Twips top, Twips width, Twips height) {
 }
 
 void Control::SetForeColor(Color color) {
+    if (color == foreColor_) return;
     foreColor_ = color;
     Notify(Property::ForeColor);
 }
 
 void Control::SetBackColor(Color color) {
+    if (color == backColor_) return;
     backColor_ = color;
     Notify(Property::BackColor);
 }

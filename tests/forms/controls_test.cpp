@@ -36,6 +36,27 @@ TEST_F(ControlsTest, TextBoxChangeFiresOnEveryRealChangeByCodeOrUser) {
     EXPECT_EQ(seen, (std::vector<std::string>{"abc", "abcd", "ab", ""}));
 }
 
+TEST_F(ControlsTest, SettingAValueAControlAlreadyHasDoesNotReachItsWindow) {
+    Label label(form);
+    form.Show();
+    label.SetCaption("Text");
+    label.SetForeColor(0x0000FF);
+    label.SetBackColor(0x00FF00);
+    auto* peer = static_cast<headless::Peer*>(headless::Backend::PeerOf(label));
+    ASSERT_NE(peer, nullptr);
+    const std::size_t updates = peer->Updates().size();
+
+    // A mouse handler that blanks a description on every move must not
+    // repaint it each time.
+    label.SetCaption("Text");
+    label.SetForeColor(0x0000FF);
+    label.SetBackColor(0x00FF00);
+    EXPECT_EQ(peer->Updates().size(), updates);
+
+    label.SetCaption("Anders");
+    EXPECT_EQ(peer->Updates().back(), Property::Caption);
+}
+
 TEST_F(ControlsTest, TextBoxSelectionStaysInsideTheText) {
     TextBox box(form);
     box.SetText("Pavonel");
