@@ -17,7 +17,9 @@ unsigned char Fold(char ch) {
 }
 
 // One line of the text: [begin, contentEnd) is its content, [contentEnd,
-// end) its line ending (CR LF, LF or nothing at the end of the text).
+// end) its line ending: CR LF, a lone LF, a lone CR (files written with
+// CR-only line ends read the same as CR LF files on Windows), or nothing
+// at the end of the text.
 struct Line {
     std::size_t begin;
     std::size_t contentEnd;
@@ -28,15 +30,15 @@ std::vector<Line> SplitLines(std::string_view text) {
     std::vector<Line> lines;
     std::size_t begin = 0;
     while (begin < text.size()) {
-        const std::size_t newline = text.find('\n', begin);
-        if (newline == std::string_view::npos) {
+        const std::size_t brk = text.find_first_of("\r\n", begin);
+        if (brk == std::string_view::npos) {
             lines.push_back({begin, text.size(), text.size()});
             break;
         }
-        std::size_t contentEnd = newline;
-        if (contentEnd > begin && text[contentEnd - 1] == '\r') --contentEnd;
-        lines.push_back({begin, contentEnd, newline + 1});
-        begin = newline + 1;
+        std::size_t end = brk + 1;
+        if (text[brk] == '\r' && end < text.size() && text[end] == '\n') ++end;
+        lines.push_back({begin, brk, end});
+        begin = end;
     }
     return lines;
 }
@@ -123,7 +125,9 @@ std::string Assign(std::string_view text, std::string_view section, std::string_
     const auto header = FindSection(text, lines, section);
     std::string out(text);
     if (!header) {
-        if (!out.empty() && out.back() != '\n') out += "\r\n";
+        // Text that does not end in a line break (bytes before the first
+        // section included) gets one before the new section.
+        if (!lines.empty() && lines.back().contentEnd == lines.back().end) out += "\r\n";
         out.append("[").append(section).append("]\r\n");
         out.append(key).append("=").append(value).append("\r\n");
         return out;

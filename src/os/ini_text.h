@@ -2,12 +2,15 @@
 // platforms that have no such functions. Works on the file's bytes in the
 // Windows code page; the callers convert names and values.
 //
-// A line whose first non-blank character is '[' and that holds a ']' opens
+// Lines end in CR LF, LF or a lone CR. A line whose first non-blank
+// character is '[' and that holds a ']' opens
 // the section named between them. Any other non-blank line of a section is
 // a key: the name before the first '=', the value after it. Names match
 // without regard to letter case; blanks around names and values do not
-// count. Lines before the first section belong to no section. When a
-// section or a key appears twice, the first one counts.
+// count. An empty name is a name like any other: "[]" opens the section
+// named "", and "=x" is the key named "". Lines before the first section
+// belong to no section, not even to "". When a section or a key appears
+// twice, the first one counts.
 #pragma once
 
 #include <optional>

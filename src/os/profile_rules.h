@@ -1,8 +1,11 @@
 // Which profile requests both implementations refuse before the file is
-// touched: requests that name no file, section or key, and writes whose
-// text would change the structure of the file (a line break starts a new
-// line that could read as another key or section; an '=' in a key name
-// would be read back as part of the value) and so could not be read back.
+// touched: requests that name no file (Windows would take its own win.ini),
+// writes that name no section or key (the ANSI Windows functions crash on
+// them), and writes whose text would change the structure of the file (a
+// line break starts a new line that could read as another key or section;
+// an '=' in a key name would be read back as part of the value) and so
+// could not be read back. Reads of an empty section or key name go to the
+// file, as on Windows: they find "[]" and "=value" lines.
 #pragma once
 
 #include <string_view>
