@@ -63,4 +63,38 @@ std::vector<std::string> Split(std::string_view line) {
     return result;
 }
 
+std::string Quote(std::string_view argument) {
+    if (!argument.empty() && argument.find_first_of(" \t\"") == std::string_view::npos)
+        return std::string(argument);
+    std::string quoted = "\"";
+    std::size_t backslashes = 0;
+    for (const char c : argument) {
+        if (c == '\\') {
+            ++backslashes;
+            continue;
+        }
+        if (c == '"') {
+            quoted.append(2 * backslashes + 1, '\\');
+        } else {
+            quoted.append(backslashes, '\\');
+        }
+        backslashes = 0;
+        quoted += c;
+    }
+    quoted.append(2 * backslashes, '\\');
+    quoted += '"';
+    return quoted;
+}
+
+std::string Join(std::string_view program, const std::vector<std::string>& arguments) {
+    std::string line = program.find_first_of(" \t") == std::string_view::npos
+                           ? std::string(program)
+                           : "\"" + std::string(program) + "\"";
+    for (const auto& argument : arguments) {
+        line += ' ';
+        line += Quote(argument);
+    }
+    return line;
+}
+
 }  // namespace os::command_line

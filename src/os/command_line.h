@@ -21,4 +21,15 @@ std::vector<std::string> SplitArguments(std::string_view text);
 // one (backslashes there are literal); then the arguments as above.
 std::vector<std::string> Split(std::string_view line);
 
+// One argument as it must stand in a command line so that SplitArguments
+// gives it back: as it is when it holds no blank, tab or quote and is not
+// empty, else in quotes, with backslashes before a quote or the closing
+// quote doubled and quotes escaped.
+std::string Quote(std::string_view argument);
+
+// The command line of program and arguments: the program in quotes when it
+// holds a blank (a program path never holds a quote), then each argument
+// quoted as needed, separated by one blank.
+std::string Join(std::string_view program, const std::vector<std::string>& arguments);
+
 }  // namespace os::command_line

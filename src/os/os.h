@@ -52,6 +52,17 @@ bool FileExists(const std::string& path);
 // True when the drive letter (A to Z, either case) names an existing drive.
 bool DriveExists(char letter);
 
+// Copies the file from to to, replacing a file there. False on any failure.
+bool CopyFileOver(const std::string& from, const std::string& to);
+
+// Puts the file from in the place of to in one step, replacing a file
+// there unless that one is read-only. False on any failure; both files are
+// then as they were.
+bool MoveFileOver(const std::string& from, const std::string& to);
+
+// Removes the file. False when it could not be removed.
+bool DeleteFileAt(const std::string& path);
+
 // The folder that holds the running program, without a trailing separator
 // unless it is a drive root ("D:\"). On Windows "D:\menu" or "D:\".
 std::string ProgramFolder();
@@ -67,8 +78,33 @@ enum class WindowState { Normal, Minimized };
 bool ShellOpen(std::uintptr_t owner, const std::string& file, const std::string& parameters,
                const std::string& verb, const std::string& folder, WindowState state);
 
-// Starts the command line as a new process without waiting for it.
-bool StartProcess(const std::string& commandLine, WindowState state);
+// Starts exactly the program file at the path (a folder of it may hold
+// blanks) as a new process with the arguments, without waiting for it. The
+// program gets a command line of the Windows form: its path and each
+// argument, quoted where it holds a blank. False when it could not be
+// started (no such program, a folder, a file that is no program).
+bool StartProgram(const std::string& program, const std::vector<std::string>& arguments,
+                  WindowState state);
+
+// ---- Virtual drives ----------------------------------------------------------
+
+// Maps folder to the drive letter with the program subst.exe at substProgram
+// ("subst.exe S: C:\CD"), or removes the mapping ("subst.exe S: /d"); the
+// program runs minimized and nothing waits for it. Where there is no
+// subst.exe (posix), the request is only recorded in the per-user settings
+// ("Orlimar", section "Laufwerke", key the letter, value the folder; empty
+// once removed): no drive appears there. False when the request could not
+// be started or recorded.
+bool MapDrive(const std::string& substProgram, char letter, const std::string& folder);
+bool UnmapDrive(const std::string& substProgram, char letter);
+
+// ---- Help ------------------------------------------------------------------------
+
+// Asks the Windows help engine for the help file (command and data as
+// WinHelp takes them: HELP_CONTEXT 1 with a context number, HELP_QUIT 2).
+// False where there is no help engine or it refused.
+bool ShowHelp(std::uintptr_t owner, const std::string& helpFile, unsigned command,
+              unsigned long data);
 
 // ---- Command line ------------------------------------------------------------
 

@@ -31,14 +31,32 @@ public:
     }
     virtual bool FileExists(const std::string& path) { return os::FileExists(path); }
     virtual bool DriveExists(char letter) { return os::DriveExists(letter); }
+    virtual bool CopyFileOver(const std::string& from, const std::string& to) {
+        return os::CopyFileOver(from, to);
+    }
+    virtual bool MoveFileOver(const std::string& from, const std::string& to) {
+        return os::MoveFileOver(from, to);
+    }
+    virtual bool DeleteFileAt(const std::string& path) { return os::DeleteFileAt(path); }
     virtual std::string ProgramFolder() { return os::ProgramFolder(); }
     virtual bool ShellOpen(std::uintptr_t owner, const std::string& file,
                            const std::string& parameters, const std::string& verb,
                            const std::string& folder, WindowState state) {
         return os::ShellOpen(owner, file, parameters, verb, folder, state);
     }
-    virtual bool StartProcess(const std::string& commandLine, WindowState state) {
-        return os::StartProcess(commandLine, state);
+    virtual bool StartProgram(const std::string& program, const std::vector<std::string>& arguments,
+                              WindowState state) {
+        return os::StartProgram(program, arguments, state);
+    }
+    virtual bool MapDrive(const std::string& substProgram, char letter, const std::string& folder) {
+        return os::MapDrive(substProgram, letter, folder);
+    }
+    virtual bool UnmapDrive(const std::string& substProgram, char letter) {
+        return os::UnmapDrive(substProgram, letter);
+    }
+    virtual bool ShowHelp(std::uintptr_t owner, const std::string& helpFile, unsigned command,
+                          unsigned long data) {
+        return os::ShowHelp(owner, helpFile, command, data);
     }
 };
 

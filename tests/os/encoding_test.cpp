@@ -41,4 +41,19 @@ TEST(CommandLine, TakesTheProgramUpToABlankOrBetweenQuotes) {
     EXPECT_EQ(Split("   "), Arguments{});
 }
 
+TEST(CommandLine, JoinedArgumentsComeBackWhole) {
+    using os::command_line::Join;
+    const Arguments arguments{"S:", "C:\\Meine CD", "C:\\Meine CD\\", "", "a\"b", "x\\\"y", "\t"};
+    const Arguments expected = [&] {
+        Arguments all{"C:\\Programme\\subst.exe"};
+        all.insert(all.end(), arguments.begin(), arguments.end());
+        return all;
+    }();
+    EXPECT_EQ(os::command_line::Split(Join("C:\\Programme\\subst.exe", arguments)), expected);
+    // Plain arguments stay as they are, so the line reads as the user knows it.
+    EXPECT_EQ(Join("C:\\WINDOWS\\COMMAND\\subst.exe", {"S:", "C:\\CD"}),
+              "C:\\WINDOWS\\COMMAND\\subst.exe S: C:\\CD");
+    EXPECT_EQ(Join("C:\\Mein Ordner\\kelvo.exe", {}), "\"C:\\Mein Ordner\\kelvo.exe\"");
+}
+
 }  // namespace

@@ -1,6 +1,8 @@
 // Files, folders, drives and the program's own folder.
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
 #include "os/os.h"
 #include "support.h"
 
@@ -31,6 +33,37 @@ TEST(FileExists, FindsFilesAndFoldersAndNothingElse) {
     // A pattern is no name: it must not report a file that matches it.
     EXPECT_FALSE(os::FileExists(folder / "*.exe"));
     EXPECT_FALSE(os::FileExists(folder / "setup.ex?"));
+}
+
+TEST(FileOperations, CopyMoveAndDeleteLeaveNothingHalfDone) {
+    os_test::TempFolder folder;
+    const std::string original = folder / "kelvo.ini";
+    const std::string copy = folder / "kelvo.ini.neu";
+    os_test::WriteBytes(original, "[General]\r\nName=Alt\r\n");
+
+    ASSERT_TRUE(os::CopyFileOver(original, copy));
+    EXPECT_EQ(os_test::ReadBytes(copy), "[General]\r\nName=Alt\r\n");
+    os_test::WriteBytes(copy, "[General]\r\nName=Neu\r\n");
+    ASSERT_TRUE(os::MoveFileOver(copy, original));
+    EXPECT_EQ(os_test::ReadBytes(original), "[General]\r\nName=Neu\r\n");
+    EXPECT_FALSE(os::FileExists(copy));
+
+    // A read-only file is not replaced; both files stay as they were.
+    os_test::WriteBytes(copy, "anders");
+    std::filesystem::permissions(os_test::FromUtf8(original), std::filesystem::perms::owner_write,
+                                 std::filesystem::perm_options::remove);
+    EXPECT_FALSE(os::MoveFileOver(copy, original));
+    EXPECT_EQ(os_test::ReadBytes(original), "[General]\r\nName=Neu\r\n");
+    EXPECT_EQ(os_test::ReadBytes(copy), "anders");
+    std::filesystem::permissions(os_test::FromUtf8(original), std::filesystem::perms::owner_write,
+                                 std::filesystem::perm_options::add);
+
+    EXPECT_FALSE(os::CopyFileOver(folder / "fehlt.ini", copy));
+    EXPECT_FALSE(os::CopyFileOver(original, folder / "fehlt/kelvo.ini"));
+    EXPECT_FALSE(os::MoveFileOver(folder / "fehlt.ini", original));
+    EXPECT_TRUE(os::DeleteFileAt(copy));
+    EXPECT_FALSE(os::FileExists(copy));
+    EXPECT_FALSE(os::DeleteFileAt(copy));
 }
 
 TEST(ProgramFolder, IsTheFolderOfTheRunningProgram) {

@@ -1,6 +1,9 @@
 // Starting programs: each started command leaves a marker file behind.
 #include <cstdlib>
+#include <filesystem>
 #include <gtest/gtest.h>
+#include <string>
+#include <vector>
 
 #include "os/os.h"
 #include "support.h"
@@ -20,41 +23,53 @@ bool Appears(const std::string& path) {
     return os_test::WaitFor([&] { return os::FileExists(path); });
 }
 
-TEST(StartProcess, RunsTheCommandLineWithoutWaiting) {
+// A program in a folder whose name holds a blank, which creates the file
+// named by its last argument; beside that folder lies a file named like
+// the folder's first word, which a search for a shorter prefix would take.
+std::string MarkerProgram(const os_test::TempFolder& folder) {
+    const auto programFolder = folder.Path() / "mit Leer";
+    std::filesystem::create_directory(programFolder);
+    os_test::WriteBytes(folder / "mit", "kein Programm");
+#ifdef _WIN32
+    const char* comspec = std::getenv("ComSpec");
+    if (comspec == nullptr) return "";
+    const auto program = programFolder / "cmd.exe";
+    std::filesystem::copy_file(comspec, program);
+#else
+    const auto program = programFolder / "prog";
+    os_test::WriteBytes(os_test::Utf8(program), "#!/bin/sh\nfor last; do :; done\n: > \"$last\"\n");
+    std::filesystem::permissions(program, std::filesystem::perms::owner_all);
+#endif
+    return os_test::Utf8(program);
+}
+
+// The arguments that make the marker program create path.
+std::vector<std::string> MarkerArguments(const std::string& path) {
+#ifdef _WIN32
+    return {"/c", "echo x>" + path};
+#else
+    return {"erstes Argument", path};
+#endif
+}
+
+TEST(StartProgram, StartsExactlyTheNamedProgramWithItsArgumentsWithoutWaiting) {
     os_test::TempFolder folder;
+    const std::string program = MarkerProgram(folder);
+    ASSERT_FALSE(program.empty());
     const std::string marker = folder / "gestartet";
-    ASSERT_TRUE(os::StartProcess(Shell + " " + MakeFile(marker), os::WindowState::Normal));
+    ASSERT_TRUE(os::StartProgram(program, MarkerArguments(marker), os::WindowState::Normal));
     EXPECT_TRUE(Appears(marker));
-    ASSERT_TRUE(os::StartProcess(Shell + " " + MakeFile(marker + "2"), os::WindowState::Minimized));
+    ASSERT_TRUE(os::StartProgram(program, MarkerArguments(marker + "2"), os::WindowState::Minimized));
     EXPECT_TRUE(Appears(marker + "2"));
 }
 
-TEST(StartProcess, FindsAnUnquotedProgramPathWithBlanks) {
+TEST(StartProgram, ReportsWhatIsNoProgram) {
     os_test::TempFolder folder;
-    const std::string marker = folder / "gestartet";
-    const auto programFolder = folder.Path() / "mit Leer";
-    std::filesystem::create_directory(programFolder);
-#ifdef _WIN32
-    const char* comspec = std::getenv("ComSpec");
-    ASSERT_NE(comspec, nullptr);
-    const auto program = programFolder / "cmd.exe";
-    std::filesystem::copy_file(comspec, program);
-    const std::string command = os_test::Utf8(program) + " " + MakeFile(marker);
-#else
-    const auto program = programFolder / "prog";
-    os_test::WriteBytes(os_test::Utf8(program), "#!/bin/sh\n: > \"$1\"\n");
-    std::filesystem::permissions(program, std::filesystem::perms::owner_all);
-    const std::string command = os_test::Utf8(program) + " " + marker;
-#endif
-    ASSERT_TRUE(os::StartProcess(command, os::WindowState::Normal));
-    EXPECT_TRUE(Appears(marker));
-}
-
-TEST(StartProcess, ReportsAProgramThatIsNotThere) {
-    os_test::TempFolder folder;
-    EXPECT_FALSE(os::StartProcess(folder / "fehlt.exe", os::WindowState::Normal));
-    EXPECT_FALSE(os::StartProcess("", os::WindowState::Normal));
-    EXPECT_FALSE(os::StartProcess("  ", os::WindowState::Normal));
+    os_test::WriteBytes(folder / "text.txt", "kein Programm");
+    for (const std::string& program :
+         {folder / "fehlt.exe", std::string(), folder / "text.txt", os_test::Utf8(folder.Path())}) {
+        EXPECT_FALSE(os::StartProgram(program, {}, os::WindowState::Normal)) << program;
+    }
 }
 
 TEST(ShellOpen, StartsAProgramWithParametersInTheGivenFolder) {

@@ -155,34 +155,22 @@ bool ShellOpen(std::uintptr_t, const std::string& file, const std::string& param
     return false;
 }
 
-bool StartProcess(const std::string& commandLine, WindowState) {
-    if (commandLine.find('\0') != std::string::npos) return false;
-    const std::size_t start = commandLine.find_first_not_of(" \t");
-    if (start == std::string::npos) return false;
-    const std::string_view line = std::string_view(commandLine).substr(start);
-    if (line.front() == '"') {
-        const auto arguments = command_line::Split(line);
-        const auto program = FindProgram(arguments.front());
-        return program && Spawn(*program, arguments, "");
-    }
-    // An unquoted program path may hold blanks: like Windows, try the text
-    // up to each blank in turn, shortest first, until one names a program.
-    std::size_t end = 0;
-    for (;;) {
-        end = line.find_first_of(" \t", end);
-        const std::string candidate(line.substr(0, end));
-        if (const auto program = FindProgram(candidate)) {
-            std::vector<std::string> arguments{candidate};
-            if (end != std::string_view::npos) {
-                for (auto& argument : command_line::SplitArguments(line.substr(end))) {
-                    arguments.push_back(std::move(argument));
-                }
-            }
-            return Spawn(*program, arguments, "");
-        }
-        if (end == std::string_view::npos) return false;
-        ++end;
-    }
+bool StartProgram(const std::string& program, const std::vector<std::string>& arguments,
+                  WindowState) {
+    if (program.find('\0') != std::string::npos) return false;
+    for (const auto& argument : arguments)
+        if (argument.find('\0') != std::string::npos) return false;
+    // Exactly this file: no search along PATH, no shorter prefix of a path
+    // with blanks.
+    if (!IsProgramFile(program)) return false;
+    std::vector<std::string> argv{program};
+    argv.insert(argv.end(), arguments.begin(), arguments.end());
+    return Spawn(Absolute(program), argv, "");
+}
+
+bool ShowHelp(std::uintptr_t, const std::string&, unsigned, unsigned long) {
+    // There is no help engine here.
+    return false;
 }
 
 }  // namespace os

@@ -42,6 +42,35 @@ bool FileExists(const std::string& path) {
     return ::GetFileAttributesW(win32::Widen(target).c_str()) != INVALID_FILE_ATTRIBUTES;
 }
 
+namespace {
+
+bool Usable(const std::string& path) { return !path.empty() && path.find('\0') == std::string::npos; }
+
+}  // namespace
+
+bool CopyFileOver(const std::string& from, const std::string& to) {
+    if (!Usable(from) || !Usable(to)) return false;
+    return ::CopyFileW(win32::Widen(from).c_str(), win32::Widen(to).c_str(), FALSE) != FALSE;
+}
+
+bool MoveFileOver(const std::string& from, const std::string& to) {
+    if (!Usable(from) || !Usable(to)) return false;
+    const std::wstring target = win32::Widen(to);
+    // Windows refuses to replace a read-only file; Wine replaces it. Ask
+    // first, so that a read-only project file stays what it is everywhere.
+    const DWORD attributes = ::GetFileAttributesW(target.c_str());
+    if (attributes != INVALID_FILE_ATTRIBUTES &&
+        (attributes & (FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_DIRECTORY)))
+        return false;
+    return ::MoveFileExW(win32::Widen(from).c_str(), target.c_str(),
+                         MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != FALSE;
+}
+
+bool DeleteFileAt(const std::string& path) {
+    if (!Usable(path)) return false;
+    return ::DeleteFileW(win32::Widen(path).c_str()) != FALSE;
+}
+
 bool DriveExists(char letter) {
     if (!IsDriveLetter(letter)) return false;
     const int index = (letter & ~0x20) - 'A';

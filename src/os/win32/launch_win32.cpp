@@ -6,6 +6,7 @@
 // after windows.h, which it needs
 #include <shellapi.h>
 
+#include "os/command_line.h"
 #include "os/os.h"
 #include "os/win32/system_library.h"
 #include "os/win32/wide.h"
@@ -45,10 +46,17 @@ bool ShellOpen(std::uintptr_t owner, const std::string& file, const std::string&
     return reinterpret_cast<INT_PTR>(result) > 32;
 }
 
-bool StartProcess(const std::string& commandLine, WindowState state) {
-    if (commandLine.empty() || HoldsNull(commandLine)) return false;
+bool StartProgram(const std::string& program, const std::vector<std::string>& arguments,
+                  WindowState state) {
+    if (program.empty() || HoldsNull(program)) return false;
+    for (const auto& argument : arguments)
+        if (HoldsNull(argument)) return false;
+    // The program is named twice: as the file to run, so that Windows does
+    // not look for a shorter prefix of a path with blanks, and quoted at the
+    // head of the command line, where the program finds its own name.
+    const std::wstring file = win32::Widen(program);
+    const std::wstring wide = win32::Widen(command_line::Join(program, arguments));
     // CreateProcessW may write into the command line.
-    const std::wstring wide = win32::Widen(commandLine);
     std::vector<wchar_t> line(wide.begin(), wide.end());
     line.push_back(L'\0');
     STARTUPINFOW startup{};
@@ -56,13 +64,21 @@ bool StartProcess(const std::string& commandLine, WindowState state) {
     startup.dwFlags = STARTF_USESHOWWINDOW;
     startup.wShowWindow = static_cast<WORD>(ShowCommand(state));
     PROCESS_INFORMATION process{};
-    if (!::CreateProcessW(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
+    if (!::CreateProcessW(file.c_str(), line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
                           &startup, &process)) {
         return false;
     }
     ::CloseHandle(process.hThread);
     ::CloseHandle(process.hProcess);
     return true;
+}
+
+bool ShowHelp(std::uintptr_t owner, const std::string& helpFile, unsigned command,
+              unsigned long data) {
+    if (HoldsNull(helpFile)) return false;
+    const std::wstring file = win32::Widen(helpFile);
+    return ::WinHelpW(reinterpret_cast<HWND>(owner), file.empty() ? nullptr : file.c_str(), command,
+                      data) != FALSE;
 }
 
 }  // namespace os
