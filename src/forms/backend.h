@@ -16,6 +16,11 @@ namespace forms {
 class Control;
 class Form;
 class Timer;
+struct FileDialogRequest;
+struct ColorDialogRequest;
+struct FontDialogRequest;
+struct FontChoice;
+struct FolderDialogRequest;
 
 // What changed on a control, so that the peer can update its native window.
 enum class Property {
@@ -33,6 +38,20 @@ enum class Property {
     Selection,    // SelStart/SelLength of a text box
     Locked,
     Interval,     // timers: Interval or Enabled
+    ZOrder,       // the control was brought to the front or sent to the back
+    Value,        // Value of an option button; Min, Max, Value, steps of a scroll bar
+    Checked,      // menus: the check mark
+    Alignment,    // labels: left, right or centred text
+};
+
+// What changed in the list of a control with items (tree nodes, list
+// entries, tabs), so that the peer can mirror just that.
+enum class ItemChange {
+    Cleared,   // every item went
+    Added,     // item index was added
+    Text,      // the text of item index changed
+    Expanded,  // tree nodes: item index was expanded or collapsed
+    Selected,  // the selected item is now index (0: none)
 };
 
 // Native side of one control or form.
@@ -50,6 +69,8 @@ public:
     virtual void Refresh() = 0;
     // HWND on Windows, 0 in headless.
     virtual std::uintptr_t NativeHandle() const = 0;
+    // Controls with items: item index (1-based; see ItemChange) changed.
+    virtual void UpdateItem(ItemChange change, int index) { (void)change, (void)index; }
 };
 
 struct TextSize {
@@ -74,6 +95,15 @@ public:
     virtual void End() = 0;
 
     virtual int MsgBox(const std::string& text, int style, const std::string& title) = 0;
+
+    // The common dialogs, owned by the active form. Each returns the
+    // user's choice, or nothing when the user cancelled (forms/dialogs.h).
+    virtual std::optional<std::string> ShowFileDialog(const FileDialogRequest& request) = 0;
+    virtual std::optional<Color> ShowColorDialog(const ColorDialogRequest& request) = 0;
+    virtual std::optional<FontChoice> ShowFontDialog(const FontDialogRequest& request) = 0;
+    // The shell's folder picker: the chosen folder's path (empty for an item
+    // without one), or nothing when the user cancelled.
+    virtual std::optional<std::string> BrowseForFolder(const FolderDialogRequest& request) = 0;
 
     // Loads a picture file (ico, bmp incl. RLE, gif, jpg, png, wmf, emf);
     // nothing when the file is no readable picture.

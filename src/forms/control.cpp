@@ -1,5 +1,7 @@
 #include "forms/control.h"
 
+#include <stdexcept>
+
 #include "forms/application.h"
 #include "forms/form.h"
 
@@ -63,6 +65,9 @@ void Control::SetBackColor(Color color) {
 }
 
 void Control::SetFont(const forms::Font& font) {
+    // No font is smaller than nothing or larger than the largest size the
+    // platform's font dialog offers.
+    if (!(font.Size > 0 && font.Size <= 2160)) throw std::out_of_range("font size");
     font_ = font;
     Notify(Property::Font);
     SizeToContent();
@@ -112,7 +117,42 @@ int Control::RaiseKeyPress(int keyAscii) {
     return keyAscii;
 }
 
+void Control::SetContainer(Control& container) {
+    container_ = &container;
+}
+
+void Control::ZOrder(int position) {
+    if (parent_ == this) return;  // forms are not stacked here
+    parent_->Restack(this, position == 0);
+    Notify(Property::ZOrder);
+}
+
+int Control::StackPosition() const {
+    if (parent_ == this) return 0;
+    int position = 0;
+    for (const Control* other : parent_->StackingOrder()) {
+        if (other == this) return position;
+        if (other->container_ == container_) ++position;
+    }
+    return position;
+}
+
+bool Control::Shown() const {
+    for (const Control* control = this; control; control = control->container_)
+        if (!control->visible_) return false;
+    return true;
+}
+
+bool Control::Reachable() const {
+    if (!Shown()) return false;
+    for (const Control* control = this; control; control = control->container_)
+        if (!control->enabled_) return false;
+    return true;
+}
+
 void Control::Realise() {
+    // A container's window must stand before the windows inside it.
+    if (container_ && !container_->peer_) container_->Realise();
     if (!peer_) peer_ = app_->GetBackend().CreatePeer(*this);
 }
 

@@ -15,7 +15,23 @@ namespace forms {
 class Form;
 class Application;
 
-enum class ControlKind { Form, Label, CommandButton, TextBox, PictureBox, Timer };
+enum class ControlKind {
+    Form,
+    Label,
+    CommandButton,
+    TextBox,
+    PictureBox,
+    Timer,
+    Frame,
+    OptionButton,
+    ScrollBar,
+    ComboBox,
+    Menu,
+    Toolbar,
+    StatusBar,
+    TreeView,
+    TabStrip,
+};
 
 // Mouse buttons and shift state as the events report them.
 struct MouseState {
@@ -35,6 +51,26 @@ public:
     // The form that holds this control (a form is its own parent).
     Form& Parent() const { return *parent_; }
     Application& App() const;
+
+    // The picture box or frame whose inside holds the control, or null when
+    // it lies on the form itself. Left and Top count from the container's
+    // inside. Set at design time, before the form is loaded.
+    Control* Container() const { return container_; }
+    void SetContainer(Control& container);
+
+    // Brings the control in front of the other controls of its container
+    // (position 0) or behind them (1). Where controls overlap, the one in
+    // front shows; it is also first in the tab order of its container.
+    void ZOrder(int position = 0);
+    // 0 for the control in front of all others of its container, 1 for the
+    // one behind it, and so on.
+    int StackPosition() const;
+
+    // Visible itself and inside visible containers.
+    bool Shown() const;
+    // Shown, enabled itself and inside enabled containers: the user can
+    // reach it.
+    bool Reachable() const;
 
     // Name for diagnostics and tests, such as "cmdItem(3)".
     const std::string& Name() const { return name_; }
@@ -74,6 +110,9 @@ public:
 
     bool TabStop() const { return tabStop_; }
     void SetTabStop(bool tabStop) { tabStop_ = tabStop; }
+    // Whether Tab stops at the control now (when the user can reach it):
+    // TabStop, and for option buttons only at the one standing for its group.
+    virtual bool StopsTab() const { return tabStop_; }
 
     // Free text for the program's own use.
     std::string Tag;
@@ -93,7 +132,7 @@ public:
     std::function<void(int& keyAscii)> KeyPress;
 
     // ---- Called by backends (and by tests driving the headless backend) ----
-    void RaiseClick();
+    virtual void RaiseClick();
     void RaiseMouseMove(const MouseState& state);
     void RaiseGotFocus();
     // Returns the character after the handler (0 when discarded).
@@ -114,6 +153,7 @@ protected:
 
     Application* app_;
     Form* parent_;
+    Control* container_ = nullptr;
     ControlKind kind_;
     std::string name_;
     std::string caption_;

@@ -15,6 +15,11 @@ void Label::SetCaption(const std::string& caption) { Control::SetCaption(caption
 
 void Label::SetFont(const forms::Font& font) { Control::SetFont(font); }
 
+void Label::SetAlignment(forms::Alignment alignment) {
+    alignment_ = alignment;
+    Notify(Property::Alignment);
+}
+
 void Label::SetTransparent(bool transparent) {
     transparent_ = transparent;
     Notify(Property::BackColor);
@@ -131,6 +136,154 @@ void PictureBox::PaintPicture(const forms::Picture& picture, Twips x, Twips y) {
 
 void PictureBox::Cls() {
     if (peer_) peer_->Cls();
+}
+
+// ---- Frame ------------------------------------------------------------------------
+
+Frame::Frame(Form& parent) : Control(parent, ControlKind::Frame) { tabStop_ = false; }
+
+// ---- OptionButton --------------------------------------------------------------
+
+OptionButton::OptionButton(Form& parent) : Control(parent, ControlKind::OptionButton) {}
+
+void OptionButton::SetValue(bool value) {
+    if (!value) {
+        if (value_) {
+            value_ = false;
+            Notify(Property::Value);
+        }
+        return;
+    }
+    // The others of the group (the option buttons of the same container).
+    for (Control* control : parent_->Controls()) {
+        if (control == this || control->Kind() != ControlKind::OptionButton ||
+            control->Container() != container_)
+            continue;
+        auto* other = static_cast<OptionButton*>(control);
+        if (other->value_) {
+            other->value_ = false;
+            other->Notify(Property::Value);
+        }
+    }
+    if (!value_) {
+        value_ = true;
+        Notify(Property::Value);
+    }
+    if (Click) Click();
+}
+
+void OptionButton::RaiseClick() {
+    if (Reachable()) SetValue(true);
+}
+
+bool OptionButton::StopsTab() const {
+    if (!tabStop_) return false;
+    const Control* first = nullptr;
+    for (const Control* other : parent_->TabOrder()) {
+        if (other->Kind() != ControlKind::OptionButton || other->Container() != container_)
+            continue;
+        if (!first) first = other;
+        if (static_cast<const OptionButton*>(other)->value_) return other == this;
+    }
+    return first == this;
+}
+
+// ---- ScrollBar ------------------------------------------------------------------
+
+ScrollBar::ScrollBar(Form& parent) : Control(parent, ControlKind::ScrollBar) {}
+
+void ScrollBar::MoveTo(int value) {
+    if (value == value_) return;
+    value_ = value;
+    Notify(Property::Value);
+    if (Change) Change();
+}
+
+void ScrollBar::SetMin(int min) {
+    min_ = min;
+    Notify(Property::Value);
+    MoveTo(std::clamp(value_, std::min(min_, max_), std::max(min_, max_)));
+}
+
+void ScrollBar::SetMax(int max) {
+    max_ = max;
+    Notify(Property::Value);
+    MoveTo(std::clamp(value_, std::min(min_, max_), std::max(min_, max_)));
+}
+
+void ScrollBar::SetValue(int value) {
+    if (value < std::min(min_, max_) || value > std::max(min_, max_))
+        throw std::out_of_range("scroll bar value");
+    MoveTo(value);
+}
+
+void ScrollBar::SetSmallChange(int step) {
+    if (step < 1) throw std::out_of_range("scroll bar step");
+    smallChange_ = step;
+    Notify(Property::Value);
+}
+
+void ScrollBar::SetLargeChange(int step) {
+    if (step < 1) throw std::out_of_range("scroll bar step");
+    largeChange_ = step;
+    Notify(Property::Value);
+}
+
+void ScrollBar::RaiseScroll(Scroll action) {
+    if (!Reachable()) return;
+    // Up means towards Min, as on the screen; Min may also be the larger end.
+    const int towardsMax = max_ >= min_ ? 1 : -1;
+    int step = 0;
+    switch (action) {
+    case Scroll::LineUp: step = -smallChange_; break;
+    case Scroll::LineDown: step = smallChange_; break;
+    case Scroll::PageUp: step = -largeChange_; break;
+    case Scroll::PageDown: step = largeChange_; break;
+    }
+    RaiseThumbMoved(value_ + step * towardsMax);
+}
+
+void ScrollBar::RaiseThumbMoved(int position) {
+    if (!Reachable()) return;
+    MoveTo(std::clamp(position, std::min(min_, max_), std::max(min_, max_)));
+}
+
+// ---- ComboBox --------------------------------------------------------------------
+
+ComboBox::ComboBox(Form& parent) : Control(parent, ControlKind::ComboBox) {
+    backColor_ = 0xFFFFFF;
+}
+
+void ComboBox::AddItem(const std::string& text) {
+    items_.push_back(text);
+    if (peer_) peer_->UpdateItem(ItemChange::Added, ListCount());
+}
+
+void ComboBox::Clear() {
+    items_.clear();
+    listIndex_ = -1;
+    if (peer_) peer_->UpdateItem(ItemChange::Cleared, 0);
+}
+
+const std::string& ComboBox::List(int index) const {
+    if (index < 0 || index >= ListCount()) throw std::out_of_range("list index");
+    return items_[static_cast<std::size_t>(index)];
+}
+
+void ComboBox::SetListIndex(int index) {
+    if (index < -1 || index >= ListCount()) throw std::out_of_range("list index");
+    if (index == listIndex_) return;
+    listIndex_ = index;
+    if (peer_) peer_->UpdateItem(ItemChange::Selected, index + 1);
+    if (Click) Click();
+}
+
+std::string ComboBox::Text() const { return listIndex_ < 0 ? std::string() : List(listIndex_); }
+
+void ComboBox::RaiseSelectedByUser(int index) {
+    if (!Reachable() || index < -1 || index >= ListCount() || index == listIndex_) return;
+    listIndex_ = index;
+    if (Click) Click();
 }
 
 // ---- Timer ------------------------------------------------------------------------

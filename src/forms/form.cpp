@@ -17,15 +17,48 @@ Form::~Form() {
     if (loaded_) app_->FormUnloaded(this);
 }
 
+void Form::AddControl(Control* control) {
+    controls_.push_back(control);
+    stacking_.push_back(control);
+}
+
 void Form::RemoveControl(Control* control) {
     controls_.erase(std::remove(controls_.begin(), controls_.end(), control), controls_.end());
+    stacking_.erase(std::remove(stacking_.begin(), stacking_.end(), control), stacking_.end());
     if (defaultButton_ == control) defaultButton_ = nullptr;
 }
 
-TextSize Form::Frame() const { return app_->GetBackend().FrameSize(*this); }
+void Form::Restack(Control* control, bool toFront) {
+    stacking_.erase(std::remove(stacking_.begin(), stacking_.end(), control), stacking_.end());
+    if (toFront)
+        stacking_.insert(stacking_.begin(), control);
+    else
+        stacking_.push_back(control);
+}
+
+std::vector<Control*> Form::TabOrder() const {
+    std::vector<Control*> order;
+    // The controls inside container (null: the form), each followed by its own.
+    auto add = [&](auto& self, const Control* container) -> void {
+        for (Control* control : stacking_) {
+            if (control->Container() != container) continue;
+            order.push_back(control);
+            self(self, control);
+        }
+    };
+    add(add, nullptr);
+    return order;
+}
+
+bool Form::HasMenuBar() const {
+    return std::any_of(controls_.begin(), controls_.end(),
+                       [](const Control* control) { return control->Kind() == ControlKind::Menu; });
+}
+
+TextSize Form::FrameSize() const { return app_->GetBackend().FrameSize(*this); }
 
 void Form::SetClientSize(Twips width, Twips height) {
-    const TextSize frame = Frame();
+    const TextSize frame = FrameSize();
     Move(left_, top_, width + frame.width, height + frame.height);
 }
 

@@ -41,8 +41,8 @@ public:
     void SetCenterOnLoad(bool v) { centerOnLoad_ = v; }
 
     // Client area size; Width()/Height() are the outer size with the frame.
-    Twips ScaleWidth() const { return width_ - Frame().width; }
-    Twips ScaleHeight() const { return height_ - Frame().height; }
+    Twips ScaleWidth() const { return width_ - FrameSize().width; }
+    Twips ScaleHeight() const { return height_ - FrameSize().height; }
     void SetClientSize(Twips width, Twips height);
 
     const forms::Picture& Icon() const { return icon_; }
@@ -86,6 +86,15 @@ public:
 
     // The controls of this form in creation (tab) order.
     const std::vector<Control*>& Controls() const { return controls_; }
+    // The controls from the front to the back; creation order until
+    // ZOrder moves one (the control created first is in front).
+    const std::vector<Control*>& StackingOrder() const { return stacking_; }
+    // Every control in the order Tab visits them: the form's own controls
+    // from the front to the back, each container followed by the controls
+    // inside it in the same order (as Windows walks the child windows).
+    std::vector<Control*> TabOrder() const;
+    // Whether the form has a menu bar (any menu of its own).
+    bool HasMenuBar() const;
 
     // Called by backends when the user closes the window (close box, system
     // menu, Alt+F4).
@@ -93,9 +102,12 @@ public:
 
 private:
     friend class Control;
-    void AddControl(Control* control) { controls_.push_back(control); }
+    void AddControl(Control* control);
     void RemoveControl(Control* control);
-    TextSize Frame() const;
+    void Restack(Control* control, bool toFront);
+    // Outer minus client size (named apart from the Frame control, which
+    // forms derived from Form hold).
+    TextSize FrameSize() const;
 
     forms::BorderStyle borderStyle_ = forms::BorderStyle::Sizable;
     bool titleBar_ = true;
@@ -111,6 +123,7 @@ private:
     forms::Picture icon_;
     CommandButton* defaultButton_ = nullptr;
     std::vector<Control*> controls_;
+    std::vector<Control*> stacking_;
 };
 
 }  // namespace forms

@@ -1,6 +1,7 @@
 // Checks of the win32 backend that only make sense with real windows: sizes
 // in pixels, window classes and styles, painting, pictures and the loops.
 #include <windows.h>
+#include <commctrl.h>
 
 #include <gtest/gtest.h>
 
@@ -559,6 +560,402 @@ TEST_F(Win32BackendTest, RunEndsWhenTheLastFormIsUnloaded) {
     app.Run();
     EXPECT_FALSE(form.Loaded());
     EXPECT_EQ(form.NativeHandle(), 0u);
+}
+
+// ---- Containers, menus and the common controls ---------------------------------------
+
+LONG_PTR Style(const Control& control) { return GetWindowLongPtrW(Handle(control), GWL_STYLE); }
+LONG_PTR ExStyle(const Control& control) {
+    return GetWindowLongPtrW(Handle(control), GWL_EXSTYLE);
+}
+
+TEST_F(Win32BackendTest, NewControlsAreWindowsOfTheirStandardClassesInTheirContainers) {
+    Form form(app);
+    form.SetClientSize(9000, 6000);
+    Frame frame(form);
+    frame.Move(120, 120, 3000, 2000);
+    OptionButton first(form), second(form);
+    first.SetContainer(frame);
+    second.SetContainer(frame);
+    first.Move(150, 300, 2000, 300);
+    second.Move(150, 700, 2000, 300);
+    PictureBox box(form);
+    box.Move(3300, 120, 3000, 2000);
+    OptionButton inBox(form);
+    inBox.SetContainer(box);
+    inBox.Move(150, 150, 2000, 300);
+    ScrollBar bar(form);
+    bar.Move(6600, 120, 255, 2000);
+    ComboBox combo(form);
+    combo.Move(120, 2400, 3000, 315);
+    TreeView tree(form);
+    tree.Move(120, 3000, 3000, 2000);
+    Toolbar toolbar(form);
+    toolbar.Move(3300, 2400, 3000, 420);
+    StatusBar status(form);
+    status.Move(0, 5700, 9000, 300);
+    TabStrip tabs(form);
+    tabs.Move(3300, 3000, 3000, 2000);
+    form.Load();
+
+    struct Expected {
+        const Control* control;
+        const wchar_t* className;
+        LONG_PTR style;    // all of these bits
+        LONG_PTR absent;   // none of these
+        LONG_PTR exStyle;  // all of these extended bits
+    };
+    const Expected expected[] = {
+        {&frame, L"Button", BS_GROUPBOX | WS_CLIPCHILDREN, WS_TABSTOP, WS_EX_CONTROLPARENT},
+        {&first, L"Button", BS_RADIOBUTTON | WS_GROUP, 0, 0},
+        {&second, L"Button", BS_RADIOBUTTON, WS_GROUP, 0},
+        {&inBox, L"Button", BS_RADIOBUTTON | WS_GROUP, 0, 0},
+        {&box, L"KelvoPictureBox", WS_CLIPCHILDREN, 0, WS_EX_CONTROLPARENT},
+        {&bar, L"ScrollBar", SBS_VERT | WS_TABSTOP, 0, 0},
+        {&combo, L"ComboBox", CBS_DROPDOWNLIST | WS_TABSTOP, 0, 0},
+        {&tree, L"SysTreeView32",
+         TVS_HASLINES | TVS_HASBUTTONS | TVS_LINESATROOT | TVS_SHOWSELALWAYS | WS_TABSTOP, 0,
+         WS_EX_CLIENTEDGE},
+        {&toolbar, L"ToolbarWindow32",
+         TBSTYLE_FLAT | TBSTYLE_TOOLTIPS | CCS_NOPARENTALIGN | CCS_NORESIZE | CCS_NODIVIDER, 0, 0},
+        {&status, L"msctls_statusbar32", CCS_NOPARENTALIGN | CCS_NORESIZE, SBARS_SIZEGRIP, 0},
+        {&tabs, L"SysTabControl32", WS_TABSTOP, 0, 0},
+    };
+    for (const Expected& e : expected) {
+        SCOPED_TRACE(::testing::PrintToString(std::wstring(e.className)));
+        EXPECT_EQ(_wcsicmp(ClassOf(*e.control).c_str(), e.className), 0);
+        EXPECT_EQ(Style(*e.control) & e.style, e.style);
+        EXPECT_EQ(Style(*e.control) & e.absent, 0);
+        EXPECT_EQ(ExStyle(*e.control) & e.exStyle, e.exStyle);
+    }
+    // The model decides which option is checked: no automatic radio buttons.
+    EXPECT_EQ(Style(first) & BS_TYPEMASK, BS_RADIOBUTTON);
+    EXPECT_EQ(Style(combo) & 3, CBS_DROPDOWNLIST);
+    // Controls in a container are windows in its window, placed inside it.
+    EXPECT_EQ(GetParent(Handle(second)), Handle(frame));
+    EXPECT_EQ(GetParent(Handle(inBox)), Handle(box));
+    EXPECT_EQ(GetParent(Handle(frame)), Handle(form));
+    RECT place;
+    GetWindowRect(Handle(second), &place);
+    MapWindowPoints(nullptr, Handle(frame), reinterpret_cast<POINT*>(&place), 2);
+    EXPECT_EQ(place.left, MulDiv(150, Dpi(), 1440));
+    EXPECT_EQ(place.top, MulDiv(700, Dpi(), 1440));
+}
+
+TEST_F(Win32BackendTest, LabelAlignmentIsTheStaticsStyle) {
+    Form form(app);
+    Label left(form), right(form), centred(form), fitted(form);
+    right.SetAlignment(Alignment::Right);
+    centred.SetAlignment(Alignment::Center);
+    fitted.SetCaption("Zentriert");
+    fitted.SetAutoSize(true);
+    fitted.SetAlignment(Alignment::Center);
+    form.Load();
+    EXPECT_EQ(Style(left) & SS_TYPEMASK, SS_LEFT);
+    EXPECT_EQ(Style(right) & SS_TYPEMASK, SS_RIGHT);
+    EXPECT_EQ(Style(centred) & (SS_TYPEMASK | SS_CENTERIMAGE), SS_CENTER);
+    // Sized to its text, it keeps one line, centred in its own box.
+    EXPECT_EQ(Style(fitted) & (SS_TYPEMASK | SS_CENTERIMAGE), SS_CENTER | SS_CENTERIMAGE);
+    centred.SetAlignment(Alignment::Left);
+    EXPECT_EQ(Style(centred) & SS_TYPEMASK, SS_LEFT);
+}
+
+// The text, state and submenu of the item at position of menu.
+struct MenuItem {
+    std::wstring text;
+    UINT type = 0;
+    UINT state = 0;
+    HMENU submenu = nullptr;
+};
+
+MenuItem ItemAt(HMENU menu, int position) {
+    wchar_t text[128] = {};
+    MENUITEMINFOW info{};
+    info.cbSize = sizeof info;
+    info.fMask = MIIM_STRING | MIIM_FTYPE | MIIM_STATE | MIIM_SUBMENU;
+    info.dwTypeData = text;
+    info.cch = 127;
+    if (!GetMenuItemInfoW(menu, static_cast<UINT>(position), TRUE, &info)) return {};
+    return {text, info.fType, info.fState, info.hSubMenu};
+}
+
+TEST_F(Win32BackendTest, MenuBarShowsCaptionsShortcutsChecksAndGrayedEntries) {
+    Form form(app);
+    Menu file(form);
+    file.SetCaption("&Datei");
+    Menu create(file), line(file), locked(file), recent(file);
+    create.SetCaption("&Neu");
+    create.SetShortcut('n');
+    line.SetCaption("-");
+    locked.SetCaption("&Gesperrt");
+    locked.SetEnabled(false);
+    recent.SetCaption("&Zuletzt");
+    Menu last(recent);  // an entry with entries opens a popup of its own
+    last.SetCaption("kelvo.ini");
+    Menu view(form);
+    view.SetCaption("&Ansicht");
+    Menu large(view);
+    large.SetCaption("&Groß");
+    large.SetChecked(true);
+    form.SetBorderStyle(BorderStyle::FixedSingle);
+    form.SetClientSize(6000, 3000);
+    form.Show();
+
+    // The client area is what was asked for, below the menu bar.
+    if (Dpi() == 96) {
+        RECT client;
+        GetClientRect(Handle(form), &client);
+        EXPECT_EQ(client.right, 400);
+        EXPECT_EQ(client.bottom, 200);
+        EXPECT_EQ(form.ScaleHeight(), 3000);
+    }
+
+    HMENU bar = GetMenu(Handle(form));
+    ASSERT_NE(bar, nullptr);
+    ASSERT_EQ(GetMenuItemCount(bar), 2);
+    EXPECT_EQ(ItemAt(bar, 0).text, L"&Datei");
+    EXPECT_EQ(ItemAt(bar, 1).text, L"&Ansicht");
+    HMENU popup = ItemAt(bar, 0).submenu;
+    ASSERT_EQ(GetMenuItemCount(popup), 4);
+    EXPECT_EQ(ItemAt(popup, 0).text, L"&Neu\tStrg+N");
+    EXPECT_NE(ItemAt(popup, 1).type & MFT_SEPARATOR, 0u);
+    EXPECT_NE(ItemAt(popup, 2).state & MFS_GRAYED, 0u);
+    ASSERT_NE(ItemAt(popup, 3).submenu, nullptr);
+    EXPECT_EQ(ItemAt(ItemAt(popup, 3).submenu, 0).text, L"kelvo.ini");
+    EXPECT_NE(ItemAt(ItemAt(bar, 1).submenu, 0).state & MFS_CHECKED, 0u);
+
+    // Changes reach the items; a hidden entry leaves its place and comes back to it.
+    large.SetChecked(false);
+    locked.SetEnabled(true);
+    create.SetShortcut('K');
+    line.SetVisible(false);
+    EXPECT_EQ(ItemAt(ItemAt(bar, 1).submenu, 0).state & MFS_CHECKED, 0u);
+    EXPECT_EQ(GetMenuItemCount(popup), 3);
+    EXPECT_EQ(ItemAt(popup, 0).text, L"&Neu\tStrg+K");
+    EXPECT_EQ(ItemAt(popup, 1).state & MFS_GRAYED, 0u);
+    line.SetVisible(true);
+    EXPECT_NE(ItemAt(popup, 1).type & MFT_SEPARATOR, 0u);
+    file.SetCaption("&Projekt");
+    EXPECT_EQ(ItemAt(bar, 0).text, L"&Projekt");
+}
+
+// A 16 x 16 icon whose left half is clear and right half red.
+const Bytes kHalfIcon = MakeIcoOfSizes({16}, true);
+
+// The colour an image list draws at (x, y) of image index over background.
+COLORREF ImagePixel(HIMAGELIST list, int index, int x, int y, COLORREF background) {
+    HDC screen = GetDC(nullptr);
+    HDC dc = CreateCompatibleDC(screen);
+    HBITMAP bitmap = CreateCompatibleBitmap(screen, 16, 16);
+    ReleaseDC(nullptr, screen);
+    HGDIOBJ old = SelectObject(dc, bitmap);
+    HBRUSH brush = CreateSolidBrush(background);
+    const RECT all{0, 0, 16, 16};
+    FillRect(dc, &all, brush);
+    DeleteObject(brush);
+    ImageList_Draw(list, index, dc, 0, 0, ILD_TRANSPARENT);
+    const COLORREF colour = GetPixel(dc, x, y);
+    SelectObject(dc, old);
+    DeleteObject(bitmap);
+    DeleteDC(dc);
+    return colour;
+}
+
+TEST_F(Win32BackendTest, ToolbarShowsTheModelsPicturesAndTooltips) {
+    Form form(app);
+    form.SetClientSize(6000, 3000);
+    ImageList images(16, 16);
+    images.Add(*app.LoadPicture(WriteFile("half.ico", kHalfIcon)));
+    images.Add(*app.LoadPicture(WriteFile("red.bmp", MakeBmp(16, 16, RGB(0xFF, 0, 0)))));
+    Toolbar toolbar(form);
+    toolbar.SetImageList(images);
+    toolbar.Move(0, 0, 6000, 420);
+    toolbar.AddButton("neu", "Neues Projekt", 2);
+    toolbar.AddButton("oeffnen", "Projekt öffnen", 1);
+    toolbar.AddButton("ohne", "Ohne Bild", 0);
+    form.Show();
+    HWND hwnd = Handle(toolbar);
+
+    ASSERT_EQ(SendMessageW(hwnd, TB_BUTTONCOUNT, 0, 0), 3);
+    auto list = reinterpret_cast<HIMAGELIST>(SendMessageW(hwnd, TB_GETIMAGELIST, 0, 0));
+    ASSERT_NE(list, nullptr);
+    EXPECT_EQ(ImageList_GetImageCount(list), 2);
+    // Clear parts of a picture stay clear.
+    EXPECT_EQ(ImagePixel(list, 0, 3, 8, RGB(0, 0x80, 0)), RGB(0, 0x80, 0));
+    EXPECT_EQ(ImagePixel(list, 0, 12, 8, RGB(0, 0x80, 0)), RGB(0xFF, 0, 0));
+
+    auto tips = reinterpret_cast<HWND>(SendMessageW(hwnd, TB_GETTOOLTIPS, 0, 0));
+    ASSERT_NE(tips, nullptr);
+    const int imageIndexes[] = {1, 0, I_IMAGENONE};
+    const wchar_t* texts[] = {L"Neues Projekt", L"Projekt öffnen", L"Ohne Bild"};
+    for (int i = 0; i < 3; ++i) {
+        TBBUTTON button{};
+        ASSERT_TRUE(SendMessageW(hwnd, TB_GETBUTTON, static_cast<WPARAM>(i),
+                                 reinterpret_cast<LPARAM>(&button)));
+        EXPECT_EQ(button.iBitmap, imageIndexes[i]);
+        wchar_t text[80] = {};
+        TTTOOLINFOW tool{};
+        tool.cbSize = sizeof tool;
+        tool.hwnd = hwnd;
+        tool.uId = static_cast<UINT_PTR>(button.idCommand);
+        tool.lpszText = text;
+        SendMessageW(tips, TTM_GETTEXTW, 80, reinterpret_cast<LPARAM>(&tool));
+        EXPECT_STREQ(text, texts[i]);
+    }
+}
+
+TEST_F(Win32BackendTest, TreeItemsMirrorTheNodesTheirPicturesAndState) {
+    Form form(app);
+    form.SetClientSize(6000, 4000);
+    ImageList images(16, 16);
+    images.Add(*app.LoadPicture(WriteFile("half.ico", kHalfIcon)));
+    images.Add(*app.LoadPicture(WriteFile("red.bmp", MakeBmp(16, 16, RGB(0xFF, 0, 0)))));
+    TreeView tree(form);
+    tree.SetImageList(images);
+    tree.Move(120, 120, 4000, 3000);
+    const int root = tree.AddNode(0, "root", "Projekt", 1);
+    const int child = tree.AddNode(root, "child", "Eintrag", 2, 1);
+    form.Show();
+    tree.SetExpanded(root, true);
+    const int late = tree.AddNode(child, "late", "Feld", 0);
+    tree.SetNodeText(child, "Eintrag 1");
+    tree.SelectNode(late);
+    HWND hwnd = Handle(tree);
+
+    auto list = reinterpret_cast<HIMAGELIST>(SendMessageW(hwnd, TVM_GETIMAGELIST, TVSIL_NORMAL, 0));
+    ASSERT_NE(list, nullptr);
+    EXPECT_EQ(ImagePixel(list, 0, 3, 8, RGB(0xFF, 0xFF, 0xFF)), RGB(0xFF, 0xFF, 0xFF));
+    EXPECT_EQ(SendMessageW(hwnd, TVM_GETCOUNT, 0, 0), 3);
+    struct Shown {
+        int index;
+        std::wstring text;
+        int image;
+        int selectedImage;
+    };
+    std::vector<Shown> shown;
+    auto item = reinterpret_cast<HTREEITEM>(SendMessageW(hwnd, TVM_GETNEXTITEM, TVGN_ROOT, 0));
+    for (; item; item = reinterpret_cast<HTREEITEM>(SendMessageW(
+                     hwnd, TVM_GETNEXTITEM, TVGN_NEXTVISIBLE, reinterpret_cast<LPARAM>(item)))) {
+        wchar_t text[64] = {};
+        TVITEMW data{};
+        data.mask = TVIF_HANDLE | TVIF_TEXT | TVIF_PARAM | TVIF_IMAGE | TVIF_SELECTEDIMAGE;
+        data.hItem = item;
+        data.pszText = text;
+        data.cchTextMax = 64;
+        SendMessageW(hwnd, TVM_GETITEMW, 0, reinterpret_cast<LPARAM>(&data));
+        shown.push_back({static_cast<int>(data.lParam), text, data.iImage, data.iSelectedImage});
+    }
+    // The selected node shows: its parent was opened for it.
+    ASSERT_EQ(shown.size(), 3u);
+    EXPECT_EQ(shown[0].index, root);
+    EXPECT_EQ(shown[0].image, 0);
+    EXPECT_EQ(shown[0].selectedImage, 0);  // the same as the image
+    EXPECT_EQ(shown[1].text, L"Eintrag 1");
+    EXPECT_EQ(shown[1].image, 1);
+    EXPECT_EQ(shown[1].selectedImage, 0);
+    EXPECT_EQ(shown[2].index, late);
+    auto selected = reinterpret_cast<HTREEITEM>(SendMessageW(hwnd, TVM_GETNEXTITEM, TVGN_CARET, 0));
+    TVITEMW data{};
+    data.mask = TVIF_HANDLE | TVIF_PARAM;
+    data.hItem = selected;
+    SendMessageW(hwnd, TVM_GETITEMW, 0, reinterpret_cast<LPARAM>(&data));
+    EXPECT_EQ(data.lParam, late);
+    // Selecting by code reports nothing back: the model keeps what it was told.
+    EXPECT_EQ(tree.SelectedIndex(), late);
+
+    tree.ClearNodes();
+    EXPECT_EQ(SendMessageW(hwnd, TVM_GETCOUNT, 0, 0), 0);
+    EXPECT_EQ(tree.SelectedIndex(), 0);
+}
+
+TEST_F(Win32BackendTest, TransparentLabelsInContainersShowTheContainersInside) {
+    if (Dpi() != 96) GTEST_SKIP() << "the screen is not at 96 DPI";
+    Form form(app);
+    form.SetBorderStyle(BorderStyle::None);
+    form.SetClientSize(300 * 15, 200 * 15);
+    form.SetBackColor(RGB(0, 0, 0x80));
+    PictureBox box(form);
+    box.SetBorder(false);
+    box.SetBackColor(RGB(0x20, 0x40, 0x80));
+    box.Move(0, 0, 140 * 15, 100 * 15);
+    Label inBox(form);
+    inBox.SetContainer(box);
+    inBox.SetTransparent(true);
+    inBox.Move(10 * 15, 10 * 15, 100 * 15, 40 * 15);
+    Frame frame(form);
+    frame.SetBackColor(RGB(0, 0xC0, 0));
+    frame.Move(150 * 15, 0, 140 * 15, 100 * 15);
+    Label inFrame(form);
+    inFrame.SetContainer(frame);
+    inFrame.SetTransparent(true);
+    inFrame.Move(10 * 15, 30 * 15, 100 * 15, 40 * 15);
+    form.Show();
+    box.PaintPicture(*app.LoadPicture(WriteFile("red.bmp", MakeBmp(32, 32, RGB(0xFF, 0, 0)))),
+                     0, 0);
+    PaintNow(form);
+
+    HDC dc = GetDC(Handle(inBox));
+    EXPECT_EQ(GetPixel(dc, 5, 5), RGB(0xFF, 0, 0));         // over the painted picture
+    EXPECT_EQ(GetPixel(dc, 60, 30), RGB(0x20, 0x40, 0x80));  // the box's colour, not the form's
+    ReleaseDC(Handle(inBox), dc);
+    dc = GetDC(Handle(inFrame));
+    EXPECT_EQ(GetPixel(dc, 60, 30), RGB(0, 0xC0, 0));
+    ReleaseDC(Handle(inFrame), dc);
+    dc = GetDC(Handle(frame));
+    EXPECT_EQ(GetPixel(dc, 130, 90), RGB(0, 0xC0, 0));  // the frame's inside, beside the label
+    ReleaseDC(Handle(frame), dc);
+}
+
+TEST_F(Win32BackendTest, ListsAndRangesOfTheWindowsFollowTheModel) {
+    if (Dpi() != 96) GTEST_SKIP() << "the screen is not at 96 DPI";
+    Form form(app);
+    form.SetClientSize(6000, 5000);
+    StatusBar status(form);
+    status.SetCaption("Bereit");
+    status.Move(0, 4700, 6000, 300);
+    ScrollBar bar(form);
+    bar.Move(120, 120, 255, 3000);
+    bar.SetMin(50);
+    bar.SetMax(10);  // the top is 50
+    bar.SetValue(40);
+    ComboBox combo(form);
+    combo.Move(600, 120, 3000, 330);
+    combo.AddItem("Rot");
+    TabStrip tabs(form);
+    tabs.Move(600, 1000, 3000, 1500);
+    tabs.AddTab("Allgemein");
+    form.Show();
+    combo.AddItem("Grün");
+    combo.SetListIndex(1);
+    tabs.AddTab("Bilder");
+    tabs.SelectTab(2);
+    status.SetCaption("Projekt gespeichert");
+
+    // Another process reads the status line with WM_GETTEXT.
+    wchar_t text[64] = {};
+    SendMessageW(Handle(status), WM_GETTEXT, 64, reinterpret_cast<LPARAM>(text));
+    EXPECT_STREQ(text, L"Projekt gespeichert");
+    EXPECT_EQ(SendMessageW(Handle(status), SB_GETPARTS, 0, 0), 1);
+
+    SCROLLINFO info{};
+    info.cbSize = sizeof info;
+    info.fMask = SIF_ALL;
+    ASSERT_TRUE(GetScrollInfo(Handle(bar), SB_CTL, &info));
+    EXPECT_EQ(info.nMin, 10);
+    EXPECT_EQ(info.nMax, 50);
+    EXPECT_EQ(info.nPage, 0u);
+    EXPECT_EQ(info.nPos, 20);  // 10 below the top
+
+    EXPECT_EQ(SendMessageW(Handle(combo), CB_GETCOUNT, 0, 0), 2);
+    EXPECT_EQ(SendMessageW(Handle(combo), CB_GETCURSEL, 0, 0), 1);
+    RECT closed, dropped;
+    GetWindowRect(Handle(combo), &closed);
+    SendMessageW(Handle(combo), CB_GETDROPPEDCONTROLRECT, 0, reinterpret_cast<LPARAM>(&dropped));
+    EXPECT_EQ(closed.bottom - closed.top, 22);  // 330 twips
+    EXPECT_GT(dropped.bottom - dropped.top, 4 * (closed.bottom - closed.top));
+
+    EXPECT_EQ(SendMessageW(Handle(tabs), TCM_GETITEMCOUNT, 0, 0), 2);
+    EXPECT_EQ(SendMessageW(Handle(tabs), TCM_GETCURSEL, 0, 0), 1);
 }
 
 }  // namespace

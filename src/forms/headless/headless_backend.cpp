@@ -39,13 +39,38 @@ bool Backend::IsLive(const Peer* peer) const {
 
 void Backend::Focus(Peer& peer) {
     Control& control = peer.GetControl();
-    // Like Windows, a disabled window takes no focus, and a window that has
-    // it already gets no second GotFocus.
-    if (!control.Enabled() || !control.Parent().Enabled()) return;
-    if (control.Kind() == ControlKind::Timer) return;
+    // Like Windows, a disabled or hidden window takes no focus (nor one
+    // inside a disabled or hidden container), and a window that has it
+    // already gets no second GotFocus.
+    if (control.Kind() == ControlKind::Form) {
+        if (!control.Enabled()) return;
+    } else if (!control.Reachable() || !control.Parent().Enabled()) {
+        return;
+    }
+    if (control.Kind() == ControlKind::Timer || control.Kind() == ControlKind::Menu) return;
     if (focused_ == &control) return;
     focused_ = &control;
     control.RaiseGotFocus();
+}
+
+// Like Windows, the focus does not stay in a control that was hidden or
+// disabled (itself or its container): it moves on to the next control that
+// Tab reaches, or nowhere when there is none.
+void Backend::KeepFocusReachable() {
+    Control* focused = focused_;
+    if (!focused || focused->Kind() == ControlKind::Form || focused->Reachable()) return;
+    focused_ = nullptr;
+    const std::vector<Control*> order = focused->Parent().TabOrder();
+    const auto at = std::find(order.begin(), order.end(), focused);
+    if (at == order.end()) return;
+    const auto from = static_cast<std::size_t>(at - order.begin());
+    for (std::size_t step = 1; step < order.size(); ++step) {
+        Control* next = order[(from + step) % order.size()];
+        Peer* peer = PeerOf(*next);
+        if (!peer || !next->StopsTab() || !next->Reachable()) continue;
+        Focus(*peer);
+        if (focused_) return;
+    }
 }
 
 // ---- Program flow -------------------------------------------------------------------
@@ -71,6 +96,46 @@ int Backend::MsgBox(const std::string& text, int style, const std::string& title
     const int answer = msgBoxAnswers.front();
     msgBoxAnswers.pop_front();
     return answer;
+}
+
+namespace {
+
+// The next scripted answer; nothing (cancel) when none is left.
+template <class T>
+std::optional<T> NextAnswer(std::deque<std::optional<T>>& answers) {
+    if (answers.empty()) return std::nullopt;
+    std::optional<T> answer = std::move(answers.front());
+    answers.pop_front();
+    return answer;
+}
+
+}  // namespace
+
+std::optional<std::string> Backend::ShowFileDialog(const FileDialogRequest& request) {
+    fileDialogs.push_back(request);
+    if (onFileDialog) onFileDialog(request);
+    return NextAnswer(fileDialogAnswers);
+}
+
+std::optional<Color> Backend::ShowColorDialog(const ColorDialogRequest& request) {
+    colorDialogs.push_back(request);
+    if (onColorDialog) onColorDialog(request);
+    return NextAnswer(colorDialogAnswers);
+}
+
+std::optional<FontChoice> Backend::ShowFontDialog(const FontDialogRequest& request) {
+    fontDialogs.push_back(request);
+    if (onFontDialog) onFontDialog(request);
+    return NextAnswer(fontDialogAnswers);
+}
+
+std::optional<std::string> Backend::BrowseForFolder(const FolderDialogRequest& request) {
+    folderDialogs.push_back(request);
+    if (!onFolderDialog) return std::nullopt;
+    FolderDialogState dialog;
+    // A copy, so that the script may replace itself while it runs.
+    const auto script = onFolderDialog;
+    return script(request, dialog);
 }
 
 std::optional<Picture> Backend::ShellIcon(const std::string& path, bool small, Color background) {
@@ -140,7 +205,8 @@ TextSize Backend::FrameSize(const Form& form) const {
             break;
     }
     const int caption = form.TitleBar() ? 19 : 0;
-    return {2 * border * kTwipsPerPixel, (2 * border + caption) * kTwipsPerPixel};
+    const int menuBar = form.HasMenuBar() ? 20 : 0;
+    return {2 * border * kTwipsPerPixel, (2 * border + caption + menuBar) * kTwipsPerPixel};
 }
 
 // ---- Peer ------------------------------------------------------------------------------------
@@ -154,7 +220,11 @@ Peer::~Peer() { backend_.Unregister(this); }
 void Peer::Update(Property property) {
     updates_.push_back(property);
     if (property == Property::Interval || property == Property::Enabled) timerElapsed_ = 0;
+    if (property == Property::Visible || property == Property::Enabled)
+        backend_.KeepFocusReachable();
 }
+
+void Peer::UpdateItem(ItemChange change, int index) { itemUpdates_.emplace_back(change, index); }
 
 void Peer::SetFocus() { backend_.Focus(*this); }
 

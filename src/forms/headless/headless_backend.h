@@ -11,6 +11,9 @@
 //                                                      19 px caption)
 //     Sizable with title                     8 x 27  (4 px border each side)
 //     the same without title bar             6 x 6 and 8 x 8
+//   and 20 px more in height for a menu bar.
+// - Common dialogs and the folder picker answer from scripts the test sets
+//   up; every request is recorded.
 // - Text (MeasureText): every character (UTF-8 code point) is
 //   round(10 * size) twips wide, bold round(11 * size); a line is
 //   round(24 * size) twips high (8 points: 80 twips a character, 192 a line).
@@ -26,11 +29,13 @@
 #include <functional>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "forms/backend.h"
 #include "forms/control.h"
 #include "forms/controls.h"
+#include "forms/dialogs.h"
 #include "forms/form.h"
 
 namespace forms::headless {
@@ -58,6 +63,15 @@ struct ModalCall {
     // Whether the form was hidden or unloaded when onModal returned, as the
     // real modal loop requires before ShowModal can return.
     bool closed = false;
+};
+
+// The folder picker as a test sees it while it is open.
+class FolderDialogState : public FolderDialog {
+public:
+    bool okEnabled = true;
+    std::string statusText;
+    void EnableOk(bool enable) override { okEnabled = enable; }
+    void SetStatusText(const std::string& text) override { statusText = text; }
 };
 
 struct ShellIconCall {
@@ -90,6 +104,27 @@ public:
     // unload the form. Without it RunModal returns at once.
     std::function<void(Form&)> onModal;
     std::vector<ModalCall> modalCalls;
+
+    // Common dialogs: every request in order, and the answers for the next
+    // ones, front first; nothing (the user cancelled) when none is left.
+    std::vector<FileDialogRequest> fileDialogs;
+    std::deque<std::optional<std::string>> fileDialogAnswers;
+    std::vector<ColorDialogRequest> colorDialogs;
+    std::deque<std::optional<Color>> colorDialogAnswers;
+    std::vector<FontDialogRequest> fontDialogs;
+    std::deque<std::optional<FontChoice>> fontDialogAnswers;
+    // Run with each request as its dialog opens, before the answer is taken
+    // (for a look at what the dialog shows).
+    std::function<void(const FileDialogRequest& request)> onFileDialog;
+    std::function<void(const ColorDialogRequest& request)> onColorDialog;
+    std::function<void(const FontDialogRequest& request)> onFontDialog;
+    // The folder picker: runs while it is open, may select items through
+    // request.selectionChanged and returns the answer; without it the user
+    // cancels at once.
+    std::vector<FolderDialogRequest> folderDialogs;
+    std::function<std::optional<std::string>(const FolderDialogRequest& request,
+                                             FolderDialogState& dialog)>
+        onFolderDialog;
 
     // Set by End(); the program logic returns normally afterwards.
     bool ended = false;
@@ -129,6 +164,10 @@ public:
     void RunModal(Form& form) override;
     void End() override;
     int MsgBox(const std::string& text, int style, const std::string& title) override;
+    std::optional<std::string> ShowFileDialog(const FileDialogRequest& request) override;
+    std::optional<Color> ShowColorDialog(const ColorDialogRequest& request) override;
+    std::optional<FontChoice> ShowFontDialog(const FontDialogRequest& request) override;
+    std::optional<std::string> BrowseForFolder(const FolderDialogRequest& request) override;
     std::optional<Picture> LoadPicture(const std::string& path) override;
     std::optional<Picture> LoadPictureFromMemory(const unsigned char* data,
                                                  std::size_t size) override;
@@ -150,6 +189,7 @@ private:
     void Register(Peer* peer);
     void Unregister(Peer* peer);
     void Focus(Peer& peer);
+    void KeepFocusReachable();
     bool IsLive(const Peer* peer) const;
 
     std::vector<Peer*> peers_;  // live peers in creation order
@@ -166,9 +206,12 @@ public:
     const std::vector<DrawCall>& Draws() const { return draws_; }
     // Property updates the model sent, in order.
     const std::vector<Property>& Updates() const { return updates_; }
+    // Item changes the model sent (trees, lists, tabs), in order.
+    const std::vector<std::pair<ItemChange, int>>& ItemUpdates() const { return itemUpdates_; }
     int RefreshCount() const { return refreshCount_; }
 
     void Update(Property property) override;
+    void UpdateItem(ItemChange change, int index) override;
     void SetFocus() override;
     void PaintPicture(const Picture& picture, Twips x, Twips y) override;
     void Cls() override;
@@ -183,6 +226,7 @@ private:
     int timerElapsed_ = 0;
     std::vector<DrawCall> draws_;
     std::vector<Property> updates_;
+    std::vector<std::pair<ItemChange, int>> itemUpdates_;
     int refreshCount_ = 0;
 };
 

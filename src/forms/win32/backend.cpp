@@ -13,7 +13,9 @@ namespace forms::win32 {
 
 Win32Backend::Win32Backend()
     : instance_(GetModuleHandleW(nullptr)), dpi_(Dpi::OfScreen()), fonts_(dpi_) {
-    INITCOMMONCONTROLSEX controls{sizeof controls, ICC_STANDARD_CLASSES | ICC_WIN95_CLASSES};
+    INITCOMMONCONTROLSEX controls{sizeof controls, ICC_STANDARD_CLASSES | ICC_WIN95_CLASSES |
+                                                       ICC_BAR_CLASSES | ICC_TREEVIEW_CLASSES |
+                                                       ICC_TAB_CLASSES};
     InitCommonControlsEx(&controls);
     FormWindow::RegisterWindowClass(instance_);
     RegisterPictureBoxClass(instance_);
@@ -37,6 +39,24 @@ std::unique_ptr<Peer> Win32Backend::CreatePeer(Control& control) {
         return MakePictureBoxPeer(static_cast<PictureBox&>(control), *this);
     case ControlKind::Timer:
         return MakeTimerPeer(static_cast<Timer&>(control), *this);
+    case ControlKind::Frame:
+        return MakeFramePeer(static_cast<Frame&>(control), *this);
+    case ControlKind::OptionButton:
+        return MakeOptionButtonPeer(static_cast<OptionButton&>(control), *this);
+    case ControlKind::ScrollBar:
+        return MakeScrollBarPeer(static_cast<ScrollBar&>(control), *this);
+    case ControlKind::ComboBox:
+        return MakeComboBoxPeer(static_cast<ComboBox&>(control), *this);
+    case ControlKind::Menu:
+        return MakeMenuPeer(static_cast<Menu&>(control), *this);
+    case ControlKind::Toolbar:
+        return MakeToolbarPeer(static_cast<Toolbar&>(control), *this);
+    case ControlKind::StatusBar:
+        return MakeStatusBarPeer(static_cast<StatusBar&>(control), *this);
+    case ControlKind::TreeView:
+        return MakeTreeViewPeer(static_cast<TreeView&>(control), *this);
+    case ControlKind::TabStrip:
+        return MakeTabStripPeer(static_cast<TabStrip&>(control), *this);
     }
     return nullptr;
 }
@@ -44,7 +64,12 @@ std::unique_ptr<Peer> Win32Backend::CreatePeer(Control& control) {
 void Win32Backend::Dispatch(MSG& message) {
     if (message.hwnd) {
         HWND root = GetAncestor(message.hwnd, GA_ROOT);
-        if (FormWindow::FromHandle(root) && IsDialogMessageW(root, &message)) return;
+        if (FormWindow* form = FormWindow::FromHandle(root)) {
+            // Menu shortcuts first, so that they work wherever the focus is,
+            // also in a text box, which would take Ctrl and a letter itself.
+            if (form->TranslateShortcut(message)) return;
+            if (IsDialogMessageW(root, &message)) return;
+        }
     }
     TranslateMessage(&message);
     DispatchMessageW(&message);
@@ -139,7 +164,7 @@ Twips Win32Backend::ScreenHeight() const { return dpi_.TwipsY(GetSystemMetrics(S
 TextSize Win32Backend::FrameSize(const Form& form) const {
     const WindowStyles styles = FormStyles(form);
     RECT rect{0, 0, 0, 0};
-    AdjustWindowRectEx(&rect, styles.style, FALSE, styles.exStyle);
+    AdjustWindowRectEx(&rect, styles.style, form.HasMenuBar(), styles.exStyle);
     return TextSize{dpi_.TwipsX(rect.right - rect.left), dpi_.TwipsY(rect.bottom - rect.top)};
 }
 

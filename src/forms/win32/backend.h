@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "forms/backend.h"
+#include "forms/dialogs.h"
 #include "forms/form.h"
 #include "forms/win32/fonts.h"
 #include "forms/win32/libraries.h"
@@ -30,6 +31,11 @@ public:
     void RunModal(Form& form) override;
     void End() override;
     int MsgBox(const std::string& text, int style, const std::string& title) override;
+    // The common dialogs and the folder picker (forms/win32/dialogs.cpp).
+    std::optional<std::string> ShowFileDialog(const FileDialogRequest& request) override;
+    std::optional<Color> ShowColorDialog(const ColorDialogRequest& request) override;
+    std::optional<FontChoice> ShowFontDialog(const FontDialogRequest& request) override;
+    std::optional<std::string> BrowseForFolder(const FolderDialogRequest& request) override;
     std::optional<Picture> LoadPicture(const std::string& path) override;
     std::optional<Picture> LoadPictureFromMemory(const unsigned char* data,
                                                  std::size_t size) override;
@@ -63,8 +69,10 @@ public:
     // Called by the modal form's window when its loop has started.
     void RunModalHook(Form& form);
 
-private:
+    // The form the user works in now: owner of message boxes and dialogs.
     FormWindow* ActiveForm() const;
+
+private:
 
     // First, so that COM ends after every picture and window is gone.
     SystemLibraries libraries_;
@@ -76,6 +84,11 @@ private:
     FormWindow* active_ = nullptr;
     FormWindow* previousActive_ = nullptr;
     std::function<void(Form&)> modalLoopHook_;
+    // The colour dialog's 16 custom colours, kept between its uses; white
+    // until the user defines some.
+    COLORREF customColors_[16] = {0xFFFFFF, 0xFFFFFF, 0xFFFFFF, 0xFFFFFF, 0xFFFFFF, 0xFFFFFF,
+                                  0xFFFFFF, 0xFFFFFF, 0xFFFFFF, 0xFFFFFF, 0xFFFFFF, 0xFFFFFF,
+                                  0xFFFFFF, 0xFFFFFF, 0xFFFFFF, 0xFFFFFF};
 };
 
 }  // namespace forms::win32

@@ -15,6 +15,9 @@ namespace {
 constexpr UINT_PTR kSubclassId = 1;
 // The window property that holds a control window's peer.
 constexpr wchar_t kPeerProperty[] = L"KelvoControlPeer";
+// The window property of a helper window (a toolbar's tooltip window) that
+// names the peer answering for what it sends.
+constexpr wchar_t kSenderProperty[] = L"KelvoSenderPeer";
 
 MouseState MouseStateOf(WPARAM wParam, LPARAM lParam, const Dpi& dpi) {
     MouseState state;
@@ -29,12 +32,23 @@ MouseState MouseStateOf(WPARAM wParam, LPARAM lParam, const Dpi& dpi) {
     return state;
 }
 
+// Whether what the user does in the control's window should reach the
+// model: not while its form is being loaded (the peers fill their windows)
+// or unloaded (the windows go, and take their items with them).
+bool Live(const ControlPeer& peer) { return peer.GetControl().Parent().Loaded(); }
+
+bool HoldsFocus(HWND hwnd) {
+    HWND focus = GetFocus();
+    return focus && (focus == hwnd || IsChild(hwnd, focus));
+}
+
 }  // namespace
 
 ControlPeer::ControlPeer(Control& control, Win32Backend& backend)
     : control_(control), backend_(backend) {}
 
 ControlPeer::~ControlPeer() {
+    *alive_ = false;
     if (!hwnd_) return;
     RemoveWindowSubclass(hwnd_, SubclassProc, kSubclassId);
     RemovePropW(hwnd_, kPeerProperty);
@@ -45,14 +59,97 @@ ControlPeer* ControlPeer::FromHandle(HWND hwnd) {
     return hwnd ? static_cast<ControlPeer*>(GetPropW(hwnd, kPeerProperty)) : nullptr;
 }
 
+ControlPeer* ControlPeer::FromSender(HWND hwnd) {
+    if (!hwnd) return nullptr;
+    if (ControlPeer* peer = FromHandle(hwnd)) return peer;
+    return static_cast<ControlPeer*>(GetPropW(hwnd, kSenderProperty));
+}
+
+void SetSenderPeer(HWND hwnd, ControlPeer* peer) {
+    if (!hwnd) return;
+    if (peer)
+        SetPropW(hwnd, kSenderProperty, peer);
+    else
+        RemovePropW(hwnd, kSenderProperty);
+}
+
+void ControlPeer::Detach() {
+    if (hwnd_) RemovePropW(hwnd_, kPeerProperty);
+}
+
+bool ControlPeer::HandleCommand(int id, int code) {
+    if (!hwnd_ || id != GetDlgCtrlID(hwnd_)) return false;
+    Command(code);
+    return true;
+}
+
+bool RouteToControl(HWND parent, UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
+    switch (message) {
+    case WM_COMMAND: {
+        // Menus and accelerators send no window; they are the form's.
+        ControlPeer* peer = ControlPeer::FromSender(reinterpret_cast<HWND>(lParam));
+        if (!peer || !Live(*peer) || !peer->HandleCommand(LOWORD(wParam), HIWORD(wParam)))
+            return false;
+        result = 0;
+        return true;
+    }
+    case WM_NOTIFY: {
+        auto* header = reinterpret_cast<NMHDR*>(lParam);
+        ControlPeer* peer = header ? ControlPeer::FromSender(header->hwndFrom) : nullptr;
+        return peer && Live(*peer) && peer->Notify(*header, result);
+    }
+    case WM_CTLCOLORSTATIC:
+    case WM_CTLCOLOREDIT:
+    case WM_CTLCOLORBTN:
+    case WM_CTLCOLORLISTBOX:
+    case WM_CTLCOLORSCROLLBAR: {
+        ControlPeer* peer = ControlPeer::FromSender(reinterpret_cast<HWND>(lParam));
+        HBRUSH brush = peer ? peer->CtlColor(reinterpret_cast<HDC>(wParam)) : nullptr;
+        if (!brush) return false;
+        result = reinterpret_cast<LRESULT>(brush);
+        return true;
+    }
+    case WM_VSCROLL:
+    case WM_HSCROLL: {
+        // Only scroll bar controls name themselves; a window's own scroll
+        // bars send no window.
+        ControlPeer* peer = ControlPeer::FromSender(reinterpret_cast<HWND>(lParam));
+        if (!peer || !Live(*peer)) return false;
+        peer->Scroll(LOWORD(wParam), static_cast<short>(HIWORD(wParam)));
+        result = 0;
+        return true;
+    }
+    case WM_DRAWITEM:
+    case WM_DELETEITEM:
+    case WM_COMPAREITEM:
+    case WM_MEASUREITEM: {
+        HWND item = nullptr;
+        if (message == WM_DRAWITEM)
+            item = reinterpret_cast<const DRAWITEMSTRUCT*>(lParam)->hwndItem;
+        else if (message == WM_DELETEITEM)
+            item = reinterpret_cast<const DELETEITEMSTRUCT*>(lParam)->hwndItem;
+        else if (message == WM_COMPAREITEM)
+            item = reinterpret_cast<const COMPAREITEMSTRUCT*>(lParam)->hwndItem;
+        else
+            item = GetDlgItem(parent, static_cast<int>(
+                                           reinterpret_cast<const MEASUREITEMSTRUCT*>(lParam)->CtlID));
+        ControlPeer* peer = ControlPeer::FromSender(item);
+        return peer && peer->OwnerDraw(message, lParam, result);
+    }
+    default:
+        return false;
+    }
+}
+
 void ControlPeer::Create(const wchar_t* className, DWORD style, DWORD exStyle) {
-    HWND parent = reinterpret_cast<HWND>(control_.Parent().NativeHandle());
-    FormWindow* owner = FormWindow::FromHandle(parent);
-    if (!owner) return;
+    FormWindow* owner = Owner();
+    HWND parent = ParentWindow();
+    if (!owner || !parent) return;
     style |= WS_CHILD | WS_CLIPSIBLINGS;
+    if (StartsGroup()) style |= WS_GROUP;
     if (control_.Visible()) style |= WS_VISIBLE;
     if (!control_.Enabled()) style |= WS_DISABLED;
-    const RECT bounds = BoundsPixels();
+    const RECT bounds = WindowBounds();
     const int id = owner->NextControlId();
     hwnd_ = CreateWindowExW(exStyle, className, Widen(control_.Caption()).c_str(), style,
                             bounds.left, bounds.top, bounds.right - bounds.left,
@@ -64,10 +161,46 @@ void ControlPeer::Create(const wchar_t* className, DWORD style, DWORD exStyle) {
     SetWindowSubclass(hwnd_, SubclassProc, kSubclassId, reinterpret_cast<DWORD_PTR>(this));
     SendMessageW(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(backend_.Fonts().Get(control_.Font())),
                  FALSE);
+    TakeStackPosition();
+}
+
+bool ControlPeer::StartsGroup() const {
+    // The option buttons that follow each other in a container form a group
+    // in which the arrow keys move: the first of them starts it, and the
+    // control after the last starts the next.
+    const Control* previous = nullptr;
+    for (const Control* other : control_.Parent().StackingOrder()) {
+        if (other == &control_) break;
+        if (other->Container() == control_.Container() && other->Kind() != ControlKind::Menu &&
+            other->Kind() != ControlKind::Timer)
+            previous = other;
+    }
+    const bool option = control_.Kind() == ControlKind::OptionButton;
+    return option != (previous && previous->Kind() == ControlKind::OptionButton);
+}
+
+void ControlPeer::TakeStackPosition() {
+    // Sibling windows stand in the model's order from the front to the
+    // back, which is also the order Tab visits them in. The model's order
+    // holds even when a container was made before controls in front of it.
+    HWND after = HWND_TOP;
+    for (const Control* other : control_.Parent().StackingOrder()) {
+        if (other == &control_) break;
+        if (other->Container() != control_.Container()) continue;
+        HWND window = reinterpret_cast<HWND>(other->NativeHandle());
+        if (window && GetParent(window) == GetParent(hwnd_)) after = window;
+    }
+    SetWindowPos(hwnd_, after, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
 }
 
 FormWindow* ControlPeer::Owner() const {
     return FormWindow::FromHandle(reinterpret_cast<HWND>(control_.Parent().NativeHandle()));
+}
+
+HWND ControlPeer::ParentWindow() const {
+    const Control* container = control_.Container();
+    return reinterpret_cast<HWND>(container ? container->NativeHandle()
+                                            : control_.Parent().NativeHandle());
 }
 
 RECT ControlPeer::BoundsPixels() const {
@@ -93,14 +226,20 @@ void ControlPeer::Update(Property property) {
     case Property::Caption:
         SetWindowTextW(hwnd_, Widen(control_.Caption()).c_str());
         break;
-    case Property::Visible:
+    case Property::Visible: {
+        const bool hadFocus = HoldsFocus(hwnd_);
         ShowWindow(hwnd_, control_.Visible() ? SW_SHOWNA : SW_HIDE);
+        if (hadFocus && !control_.Visible()) MoveFocusOn();
         break;
-    case Property::Enabled:
+    }
+    case Property::Enabled: {
+        const bool hadFocus = HoldsFocus(hwnd_);
         EnableWindow(hwnd_, control_.Enabled());
+        if (hadFocus && !control_.Enabled()) MoveFocusOn();
         break;
+    }
     case Property::Bounds: {
-        const RECT bounds = BoundsPixels();
+        const RECT bounds = WindowBounds();
         SetWindowPos(hwnd_, nullptr, bounds.left, bounds.top, bounds.right - bounds.left,
                      bounds.bottom - bounds.top, SWP_NOZORDER | SWP_NOACTIVATE);
         break;
@@ -109,15 +248,33 @@ void ControlPeer::Update(Property property) {
         SendMessageW(hwnd_, WM_SETFONT,
                      reinterpret_cast<WPARAM>(backend_.Fonts().Get(control_.Font())), TRUE);
         break;
+    case Property::ZOrder:
+        // Windows repaints what the new order uncovers or covers.
+        SetWindowPos(hwnd_, control_.StackPosition() == 0 ? HWND_TOP : HWND_BOTTOM, 0, 0, 0, 0,
+                     SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+        break;
     default:
         break;
     }
 }
 
-void ControlPeer::SetFocus() {
-    if (!hwnd_) return;
+void ControlPeer::MoveFocusOn() {
     FormWindow* owner = Owner();
-    HWND form = owner ? owner->Handle() : GetParent(hwnd_);
+    if (!owner) return;
+    HWND form = owner->Handle();
+    // The tab stop after this window, or after the container it lay in.
+    HWND next = GetNextDlgTabItem(form, hwnd_, FALSE);
+    if (next && next != hwnd_ && !IsChild(hwnd_, next) && IsWindowVisible(next) &&
+        IsWindowEnabled(next))
+        ::SetFocus(next);
+    else
+        ::SetFocus(form);
+}
+
+void ControlPeer::SetFocus() {
+    if (!hwnd_ || !control_.Reachable()) return;
+    FormWindow* owner = Owner();
+    HWND form = owner ? owner->Handle() : GetAncestor(hwnd_, GA_ROOT);
     // A form that is not on the screen yet gives the control the focus when
     // it is activated.
     if (IsWindowVisible(form) && IsWindowEnabled(form) && IsWindowVisible(hwnd_))

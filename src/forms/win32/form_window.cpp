@@ -4,6 +4,7 @@
 
 #include "forms/win32/backend.h"
 #include "forms/win32/control_peer.h"
+#include "forms/win32/menu_bar.h"
 #include "forms/win32/pictures.h"
 #include "forms/win32/text.h"
 
@@ -66,10 +67,23 @@ FormWindow::FormWindow(Form& form, Win32Backend& backend) : form_(form), backend
 FormWindow::~FormWindow() {
     if (hwnd_) {
         SetWindowLongPtrW(hwnd_, GWLP_USERDATA, 0);
+        // The window takes its menu bar with it.
         DestroyWindow(hwnd_);
         backend_.FormDestroyed(this);
     }
     if (icon_) DestroyIcon(icon_);
+}
+
+MenuBar& FormWindow::Menus() {
+    if (!menuBar_) menuBar_ = std::make_unique<MenuBar>(form_, hwnd_);
+    return *menuBar_;
+}
+
+bool FormWindow::TranslateShortcut(MSG& message) {
+    if (!menuBar_ || (message.message != WM_KEYDOWN && message.message != WM_SYSKEYDOWN))
+        return false;
+    HACCEL table = menuBar_->Accelerators();
+    return table && TranslateAcceleratorW(hwnd_, table, &message);
 }
 
 void FormWindow::RegisterWindowClass(HINSTANCE instance) {
@@ -228,9 +242,18 @@ LRESULT CALLBACK FormWindow::Proc(HWND hwnd, UINT message, WPARAM wParam, LPARAM
 // Calls into the model may unload the form and delete this object: every
 // case returns right after them.
 LRESULT FormWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
+    LRESULT routed = 0;
+    if (RouteToControl(hwnd_, message, wParam, lParam, routed)) return routed;
     switch (message) {
     case WM_ERASEBKGND:
+        // The form's own background comes with WM_PAINT; a see-through
+        // child asks for what lies behind it in its own DC.
+        if (WindowFromDC(reinterpret_cast<HDC>(wParam)) != hwnd_)
+            surface_.PaintClip(reinterpret_cast<HDC>(wParam));
         return 1;
+    case WM_PRINTCLIENT:
+        surface_.PaintClip(reinterpret_cast<HDC>(wParam));
+        return 0;
     case WM_PAINT: {
         PAINTSTRUCT paint;
         HDC dc = BeginPaint(hwnd_, &paint);
@@ -267,32 +290,35 @@ LRESULT FormWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
             return TRUE;
         }
         break;
-    case WM_COMMAND: {
-        HWND child = reinterpret_cast<HWND>(lParam);
-        ControlPeer* peer = ControlPeer::FromHandle(child);
-        // IDOK and IDCANCEL from the dialog keys name the focused control in
-        // lParam, not the sender; only a control's own id counts.
-        if (peer && GetDlgCtrlID(child) == LOWORD(wParam)) {
-            peer->Command(HIWORD(wParam));
+    case WM_COMMAND:
+        // What controls send went through RouteToControl; without a window
+        // it comes from the menu bar (0) or a shortcut (1).
+        if (lParam == 0 && HIWORD(wParam) <= 1 && menuBar_ && form_.Loaded() &&
+            menuBar_->Command(LOWORD(wParam)))
             return 0;
-        }
-        break;
-    }
-    case WM_CTLCOLORSTATIC:
-    case WM_CTLCOLOREDIT:
-    case WM_CTLCOLORBTN:
-        if (ControlPeer* peer = ControlPeer::FromHandle(reinterpret_cast<HWND>(lParam))) {
-            if (HBRUSH brush = peer->CtlColor(reinterpret_cast<HDC>(wParam)))
-                return reinterpret_cast<LRESULT>(brush);
-        }
         break;
     case DM_GETDEFID:
         if (HWND button = EffectiveDefault())
             return MAKELRESULT(GetDlgCtrlID(button), DC_HASDEFID);
         return 0;
     case WM_NEXTDLGCTL: {
+        // The dialog keys send this: an access key of a label or frame
+        // first names it (lParam 1), then steps on to the next control.
+        if (!lParam && skipNextStep_) {
+            skipNextStep_ = false;
+            return 0;
+        }
+        skipNextStep_ = false;
         HWND next = lParam ? reinterpret_cast<HWND>(wParam)
                            : GetNextDlgTabItem(hwnd_, GetFocus(), wParam != 0);
+        if (lParam && next && (GetWindowLongPtrW(next, GWL_EXSTYLE) & WS_EX_CONTROLPARENT)) {
+            // A frame's access key leads to the first control inside it.
+            HWND first = GetNextDlgTabItem(next, nullptr, FALSE);
+            if (first && IsChild(next, first)) {
+                next = first;
+                skipNextStep_ = true;
+            }
+        }
         if (next) ::SetFocus(next);
         return 0;
     }

@@ -1,11 +1,12 @@
 // The top-level window of a form: window class, window styles of the border
-// styles, the persistent drawing surface, and the routing of the messages
-// that its controls send to it.
+// styles, the persistent drawing surface, the menu bar, and the routing of
+// the messages that its controls send to it.
 #pragma once
 
 #include <windows.h>
 
 #include <map>
+#include <memory>
 
 #include "forms/backend.h"
 #include "forms/controls.h"
@@ -15,6 +16,7 @@
 namespace forms::win32 {
 
 class Win32Backend;
+class MenuBar;
 
 struct WindowStyles {
     DWORD style = 0;
@@ -57,6 +59,11 @@ public:
     void ControlFocused(HWND child);
     void AddTimer(UINT_PTR id, Timer* timer) { timers_[id] = timer; }
     void RemoveTimer(UINT_PTR id) { timers_.erase(id); }
+    // The form's menu bar, made when the first menu comes.
+    MenuBar& Menus();
+    // A key typed in this form that is a menu shortcut: chooses the menu
+    // entry and returns true. The form may be gone then.
+    bool TranslateShortcut(MSG& message);
 
 private:
     static LRESULT CALLBACK Proc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
@@ -78,6 +85,10 @@ private:
     HWND lastFocus_ = nullptr;
     int nextId_ = 100;
     std::map<UINT_PTR, Timer*> timers_;
+    std::unique_ptr<MenuBar> menuBar_;
+    // An access key chose a container: the focus went into it, and the
+    // step on to the next control that follows is skipped.
+    bool skipNextStep_ = false;
 };
 
 }  // namespace forms::win32

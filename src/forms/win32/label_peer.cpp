@@ -1,6 +1,7 @@
 // Labels: STATIC windows. A transparent label paints its background with
-// the form's drawing surface, so that the tiled background shows behind
-// its text.
+// what lies behind it: the drawing surface of the form or picture box it
+// is in (so that a tiled background shows behind its text), or the inside
+// of its frame.
 #include "forms/win32/backend.h"
 #include "forms/win32/control_peer.h"
 #include "forms/win32/form_window.h"
@@ -23,6 +24,7 @@ public:
         switch (property) {
         case Property::Caption:
         case Property::Bounds:
+        case Property::Alignment:
             ApplyWrapStyle();
             ControlPeer::Update(property);
             InvalidateWithParent();
@@ -42,14 +44,20 @@ public:
     HBRUSH CtlColor(HDC dc) override {
         SetTextColor(dc, label_.ForeColor());
         if (label_.Transparent()) {
-            if (FormWindow* owner = Owner()) {
+            HWND parent = GetParent(hwnd_);
+            HBRUSH behind = nullptr;
+            if (ControlPeer* container = ControlPeer::FromHandle(parent))
+                behind = container->InsideBrush();
+            else if (FormWindow* form = FormWindow::FromHandle(parent))
+                behind = form->GetSurface().Brush();
+            if (behind) {
                 SetBkMode(dc, TRANSPARENT);
-                // The surface starts at the form's client origin; the label's
+                // The brush starts at the parent's client origin; the label's
                 // own coordinates start at its top-left corner.
                 POINT origin{0, 0};
-                MapWindowPoints(hwnd_, owner->Handle(), &origin, 1);
+                MapWindowPoints(hwnd_, parent, &origin, 1);
                 SetBrushOrgEx(dc, -origin.x, -origin.y, nullptr);
-                return owner->GetSurface().Brush();
+                return behind;
             }
         }
         SetBkMode(dc, OPAQUE);
@@ -63,14 +71,29 @@ public:
     }
 
 private:
-    // A label sized to its text in one line must not break it when the
-    // measured size is a pixel short; every other label breaks at words.
+    // The text's alignment and wrapping. A label sized to its text must not
+    // break it when the measured size is a pixel short: left aligned it
+    // does not wrap at all, centred or right aligned it keeps a single line
+    // in its own box (SS_CENTERIMAGE) unless its text has line breaks.
+    // Every other label breaks at words.
     DWORD WrapStyle() const {
-        return label_.AutoSize() && !label_.WordWrap() ? SS_LEFTNOWORDWRAP : SS_LEFT;
+        const bool fitted = label_.AutoSize() && !label_.WordWrap();
+        switch (label_.Alignment()) {
+        case Alignment::Center:
+        case Alignment::Right: {
+            const DWORD type = label_.Alignment() == Alignment::Center ? SS_CENTER : SS_RIGHT;
+            const bool oneLine = label_.Caption().find('\n') == std::string::npos;
+            return fitted && oneLine ? type | SS_CENTERIMAGE : type;
+        }
+        case Alignment::Left:
+        default:
+            return fitted ? SS_LEFTNOWORDWRAP : SS_LEFT;
+        }
     }
     void ApplyWrapStyle() {
+        constexpr LONG_PTR kAlignment = SS_TYPEMASK | SS_CENTERIMAGE;
         const LONG_PTR style = GetWindowLongPtrW(hwnd_, GWL_STYLE);
-        const LONG_PTR wanted = (style & ~static_cast<LONG_PTR>(SS_TYPEMASK)) | WrapStyle();
+        const LONG_PTR wanted = (style & ~kAlignment) | WrapStyle();
         if (wanted != style) SetWindowLongPtrW(hwnd_, GWL_STYLE, wanted);
     }
 

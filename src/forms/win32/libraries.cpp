@@ -54,4 +54,54 @@ SystemLibraries::SHGetFileInfoFn SystemLibraries::SHGetFileInfoW() {
     return As<SHGetFileInfoFn>(os::win32::SystemFunction(L"shell32.dll", "SHGetFileInfoW"));
 }
 
+SystemLibraries::GetFileNameFn SystemLibraries::GetOpenFileNameW() {
+    return As<GetFileNameFn>(os::win32::SystemFunction(L"comdlg32.dll", "GetOpenFileNameW"));
+}
+
+SystemLibraries::GetFileNameFn SystemLibraries::GetSaveFileNameW() {
+    return As<GetFileNameFn>(os::win32::SystemFunction(L"comdlg32.dll", "GetSaveFileNameW"));
+}
+
+SystemLibraries::CommDlgExtendedErrorFn SystemLibraries::CommDlgExtendedError() {
+    return As<CommDlgExtendedErrorFn>(
+        os::win32::SystemFunction(L"comdlg32.dll", "CommDlgExtendedError"));
+}
+
+SystemLibraries::ChooseColorFn SystemLibraries::ChooseColorW() {
+    return As<ChooseColorFn>(os::win32::SystemFunction(L"comdlg32.dll", "ChooseColorW"));
+}
+
+SystemLibraries::ChooseFontFn SystemLibraries::ChooseFontW() {
+    return As<ChooseFontFn>(os::win32::SystemFunction(L"comdlg32.dll", "ChooseFontW"));
+}
+
+SystemLibraries::SHBrowseForFolderFn SystemLibraries::SHBrowseForFolderW() {
+    StartCom();
+    return As<SHBrowseForFolderFn>(os::win32::SystemFunction(L"shell32.dll", "SHBrowseForFolderW"));
+}
+
+SystemLibraries::SHGetPathFromIDListFn SystemLibraries::SHGetPathFromIDListW() {
+    return As<SHGetPathFromIDListFn>(
+        os::win32::SystemFunction(L"shell32.dll", "SHGetPathFromIDListW"));
+}
+
+SystemLibraries::SHGetPathFromIDListExFn SystemLibraries::SHGetPathFromIDListEx() {
+    return As<SHGetPathFromIDListExFn>(
+        os::win32::SystemFunction(L"shell32.dll", "SHGetPathFromIDListEx"));
+}
+
+SystemLibraries::SHGetSpecialFolderLocationFn SystemLibraries::SHGetSpecialFolderLocation() {
+    StartCom();
+    return As<SHGetSpecialFolderLocationFn>(
+        os::win32::SystemFunction(L"shell32.dll", "SHGetSpecialFolderLocation"));
+}
+
+SystemLibraries::CoTaskMemFreeFn SystemLibraries::CoTaskMemFree() {
+    return As<CoTaskMemFreeFn>(os::win32::SystemFunction(L"ole32.dll", "CoTaskMemFree"));
+}
+
+SystemLibraries::GetDefaultPrinterFn SystemLibraries::GetDefaultPrinterW() {
+    return As<GetDefaultPrinterFn>(os::win32::SystemFunction(L"winspool.drv", "GetDefaultPrinterW"));
+}
+
 }  // namespace forms::win32

@@ -1,6 +1,8 @@
 // Picture boxes: child windows of our own class with a persistent drawing
 // surface that holds the background colour, the picture at the top-left
-// corner and whatever was painted onto it since.
+// corner and whatever was painted onto it since. A picture box can hold
+// controls: what they send to it goes on to their peers, and transparent
+// labels in it show its surface.
 #include "forms/win32/backend.h"
 #include "forms/win32/control_peer.h"
 #include "forms/win32/pictures.h"
@@ -15,7 +17,8 @@ constexpr wchar_t kPictureClass[] = L"KelvoPictureBox";
 class PictureBoxPeer : public ControlPeer {
 public:
     PictureBoxPeer(PictureBox& box, Win32Backend& backend) : ControlPeer(box, backend), box_(box) {
-        Create(kPictureClass, 0, box.Border() ? WS_EX_CLIENTEDGE : 0);
+        Create(kPictureClass, WS_CLIPCHILDREN,
+               WS_EX_CONTROLPARENT | (box.Border() ? WS_EX_CLIENTEDGE : 0));
         if (hwnd_) SetWindowLongPtrW(hwnd_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
         Rebuild();
     }
@@ -44,17 +47,31 @@ public:
         const Win32Picture* pixels = PixelsOf(picture);
         if (!hwnd_ || !pixels) return;
         const Dpi& dpi = backend_.GetDpi();
-        surface_.Draw(*pixels, dpi.PixelsX(x), dpi.PixelsY(y));
-        InvalidateRect(hwnd_, nullptr, FALSE);
+        const int left = dpi.PixelsX(x);
+        const int top = dpi.PixelsY(y);
+        surface_.Draw(*pixels, left, top);
+        // Transparent labels over the picture show it too.
+        const RECT area{left, top, left + pixels->widthPixels, top + pixels->heightPixels};
+        RedrawWindow(hwnd_, &area, nullptr, RDW_INVALIDATE | RDW_ALLCHILDREN);
     }
 
     void Cls() override { Rebuild(); }
 
+    HBRUSH InsideBrush() override { return surface_.Brush(); }
+
     static LRESULT CALLBACK Proc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+        LRESULT routed = 0;
+        if (RouteToControl(hwnd, message, wParam, lParam, routed)) return routed;
         auto* peer = reinterpret_cast<PictureBoxPeer*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
         switch (message) {
         case WM_ERASEBKGND:
+            // As for forms: only what a see-through child asks for.
+            if (peer && WindowFromDC(reinterpret_cast<HDC>(wParam)) != hwnd)
+                peer->surface_.PaintClip(reinterpret_cast<HDC>(wParam));
             return 1;
+        case WM_PRINTCLIENT:
+            if (peer) peer->surface_.PaintClip(reinterpret_cast<HDC>(wParam));
+            return 0;
         case WM_PAINT: {
             PAINTSTRUCT paint;
             HDC dc = BeginPaint(hwnd, &paint);
@@ -82,7 +99,7 @@ private:
         FitSurface();
         surface_.SetBase(box_.Picture());
         surface_.Clear(box_.BackColor());
-        InvalidateRect(hwnd_, nullptr, FALSE);
+        RedrawWindow(hwnd_, nullptr, nullptr, RDW_INVALIDATE | RDW_ALLCHILDREN);
     }
 
     PictureBox& box_;

@@ -84,6 +84,11 @@ void Surface::Paint(HDC dc, const RECT& area) const {
                                     background_);
 }
 
+void Surface::PaintClip(HDC dc) const {
+    RECT area;
+    if (GetClipBox(dc, &area) != ERROR) Paint(dc, area);
+}
+
 HBRUSH Surface::Brush() {
     if (brush_) return brush_;
     if (!bitmap_) {

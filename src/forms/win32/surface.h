@@ -32,6 +32,10 @@ public:
     // Copies the part of the surface under area (client coordinates) to dc;
     // what lies beyond the surface gets the background colour.
     void Paint(HDC dc, const RECT& area) const;
+    // Copies what dc can show of the surface: its clip box, in client
+    // coordinates. A see-through child window (a flat toolbar, a themed
+    // control) asks its parent to paint into its own DC, moved so.
+    void PaintClip(HDC dc) const;
     // A brush that paints the surface, aligned to the client area's origin
     // (set the DC's brush origin for windows placed elsewhere). Owned by the
     // surface and valid until the next change.

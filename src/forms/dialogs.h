@@ -1,0 +1,102 @@
+// The common dialogs as the backends show them: what a program asks for
+// (the request) and what the user chose. Flags carry the values of the
+// Windows structures (OPENFILENAME, CHOOSECOLOR, CHOOSEFONT, BROWSEINFO).
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <string>
+
+#include "forms/types.h"
+
+namespace forms {
+
+namespace ofn {
+constexpr std::uint32_t OverwritePrompt = 0x2;
+constexpr std::uint32_t HideReadOnly = 0x4;
+constexpr std::uint32_t PathMustExist = 0x800;
+constexpr std::uint32_t FileMustExist = 0x1000;
+}  // namespace ofn
+
+namespace cc {
+constexpr std::uint32_t RgbInit = 0x1;
+}  // namespace cc
+
+namespace cf {
+constexpr std::uint32_t ScreenFonts = 0x1;
+constexpr std::uint32_t PrinterFonts = 0x2;
+constexpr std::uint32_t Effects = 0x100;  // underline, strikeout and colour
+constexpr std::uint32_t Apply = 0x200;
+constexpr std::uint32_t ForceFontExist = 0x10000;
+}  // namespace cf
+
+namespace bif {
+constexpr std::uint32_t ReturnOnlyFileSystemFolders = 0x1;
+constexpr std::uint32_t StatusText = 0x4;
+}  // namespace bif
+
+// An open or save dialog for one file.
+struct FileDialogRequest {
+    bool save = false;
+    // The file name the dialog starts with.
+    std::string fileName;
+    // Pairs of description and pattern, separated by "|"
+    // ("alle Dateien (*.*)|*.*"); the first pair is the active one.
+    std::string filter;
+    // Appended when the user types a name without extension.
+    std::string defaultExtension;
+    std::string title;
+    std::uint32_t flags = 0;
+};
+
+struct ColorDialogRequest {
+    Color color = 0;  // preselected with cc::RgbInit
+    std::uint32_t flags = 0;
+};
+
+// A font dialog that starts with the given font.
+struct FontDialogRequest {
+    std::string fontName;
+    double fontSize = 0;  // points; 0: the dialog's own choice
+    std::uint32_t flags = 0;
+    bool bold = false;
+    bool italic = false;
+    bool underline = false;      // with cf::Effects
+    bool strikethrough = false;  // with cf::Effects
+    Color color = 0;             // with cf::Effects
+};
+
+// What the font dialog gives back.
+struct FontChoice {
+    std::string name;
+    double size = 0;  // points
+    bool bold = false;
+    bool italic = false;
+    bool underline = false;
+    bool strikethrough = false;
+    Color color = 0;
+};
+
+// The folder picker while it is open, for its notification routine.
+class FolderDialog {
+public:
+    virtual ~FolderDialog() = default;
+    // Enables or disables the OK button.
+    virtual void EnableOk(bool enable) = 0;
+    // Shows text in the dialog's status line (with bif::StatusText).
+    virtual void SetStatusText(const std::string& text) = 0;
+};
+
+struct FolderDialogRequest {
+    // Number of the special folder at the root of the tree; 0 or below:
+    // the desktop.
+    int rootFolder = 0;
+    // The instruction above the tree.
+    std::string title;
+    std::uint32_t flags = 0;
+    // Runs whenever another item is selected, with the item's file-system
+    // path (empty for an item that has none).
+    std::function<void(FolderDialog& dialog, const std::string& path)> selectionChanged;
+};
+
+}  // namespace forms

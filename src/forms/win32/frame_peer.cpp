@@ -1,0 +1,81 @@
+// Frames: BUTTON windows of the group box kind that hold other controls.
+// The frame fills its inside with its background colour (the group box
+// itself draws only its edge and caption), passes on what the controls in
+// it send, and lets Tab and the access keys into it (WS_EX_CONTROLPARENT).
+#include "forms/win32/backend.h"
+#include "forms/win32/control_peer.h"
+
+namespace forms::win32 {
+
+namespace {
+
+class FramePeer : public ControlPeer {
+public:
+    FramePeer(Frame& frame, Win32Backend& backend) : ControlPeer(frame, backend), frame_(frame) {
+        Create(L"BUTTON", BS_GROUPBOX | WS_CLIPCHILDREN, WS_EX_CONTROLPARENT);
+    }
+    ~FramePeer() override {
+        Detach();
+        if (brush_) DeleteObject(brush_);
+    }
+
+    void Update(Property property) override {
+        if (!hwnd_) return;
+        switch (property) {
+        case Property::ForeColor:
+        case Property::BackColor:
+            if (brush_) DeleteObject(brush_);
+            brush_ = nullptr;
+            RedrawWindow(hwnd_, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
+            break;
+        default:
+            ControlPeer::Update(property);
+            break;
+        }
+    }
+
+    // The caption's colours; its background is the frame's.
+    HBRUSH CtlColor(HDC dc) override {
+        SetTextColor(dc, frame_.ForeColor());
+        SetBkColor(dc, frame_.BackColor());
+        return InsideBrush();
+    }
+
+    HBRUSH InsideBrush() override {
+        if (!brush_) brush_ = CreateSolidBrush(frame_.BackColor());
+        return brush_;
+    }
+
+protected:
+    LRESULT Message(UINT message, WPARAM wParam, LPARAM lParam, bool& handled) override {
+        LRESULT result = 0;
+        if (RouteToControl(hwnd_, message, wParam, lParam, result)) {
+            handled = true;
+            return result;
+        }
+        if (message == WM_ERASEBKGND || message == WM_PRINTCLIENT) {
+            // Its own inside, or what a see-through child in it asks for;
+            // printed, the group box then draws its edge and caption over it.
+            RECT area;
+            if (GetClipBox(reinterpret_cast<HDC>(wParam), &area) != ERROR)
+                FillRect(reinterpret_cast<HDC>(wParam), &area, InsideBrush());
+            if (message == WM_ERASEBKGND) {
+                handled = true;
+                return 1;
+            }
+        }
+        return ControlPeer::Message(message, wParam, lParam, handled);
+    }
+
+private:
+    Frame& frame_;
+    HBRUSH brush_ = nullptr;
+};
+
+}  // namespace
+
+std::unique_ptr<Peer> MakeFramePeer(Frame& frame, Win32Backend& backend) {
+    return std::make_unique<FramePeer>(frame, backend);
+}
+
+}  // namespace forms::win32

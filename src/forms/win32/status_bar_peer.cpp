@@ -1,0 +1,44 @@
+// Status bars: msctls_statusbar32 windows placed where the model says, with
+// one part that shows the Caption (what WM_GETTEXT reads, also from
+// another process).
+#include "forms/win32/backend.h"
+#include "forms/win32/control_peer.h"
+#include "forms/win32/text.h"
+
+namespace forms::win32 {
+
+namespace {
+
+class StatusBarPeer : public ControlPeer {
+public:
+    StatusBarPeer(StatusBar& bar, Win32Backend& backend) : ControlPeer(bar, backend), bar_(bar) {
+        Create(STATUSCLASSNAMEW, CCS_NOPARENTALIGN | CCS_NORESIZE, 0);
+        if (!hwnd_) return;
+        int right = -1;  // the one part reaches the right edge
+        SendMessageW(hwnd_, SB_SETPARTS, 1, reinterpret_cast<LPARAM>(&right));
+        ApplyText();
+    }
+
+    void Update(Property property) override {
+        if (!hwnd_) return;
+        if (property == Property::Caption)
+            ApplyText();
+        else
+            ControlPeer::Update(property);
+    }
+
+private:
+    void ApplyText() {
+        SendMessageW(hwnd_, SB_SETTEXTW, 0, reinterpret_cast<LPARAM>(Widen(bar_.Caption()).c_str()));
+    }
+
+    StatusBar& bar_;
+};
+
+}  // namespace
+
+std::unique_ptr<Peer> MakeStatusBarPeer(StatusBar& bar, Win32Backend& backend) {
+    return std::make_unique<StatusBarPeer>(bar, backend);
+}
+
+}  // namespace forms::win32

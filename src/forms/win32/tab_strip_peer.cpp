@@ -1,0 +1,84 @@
+// Tab strips: SysTabControl32 windows with the model's tabs. The program's
+// choice of tab is mirrored without a notification; the user's reaches the
+// model through TCN_SELCHANGE.
+#include "forms/win32/backend.h"
+#include "forms/win32/control_peer.h"
+#include "forms/win32/text.h"
+
+namespace forms::win32 {
+
+namespace {
+
+class TabStripPeer : public ControlPeer {
+public:
+    TabStripPeer(TabStrip& strip, Win32Backend& backend) : ControlPeer(strip, backend), strip_(strip) {
+        Create(WC_TABCONTROLW, strip.TabStop() ? WS_TABSTOP : 0, 0);
+        if (!hwnd_) return;
+        for (int index = 1; index <= strip.TabCount(); ++index) Insert(index);
+        ApplySelection();
+    }
+
+    void Update(Property property) override {
+        if (!hwnd_ || property == Property::Caption) return;  // the tabs have the captions
+        ControlPeer::Update(property);
+    }
+
+    void UpdateItem(ItemChange change, int index) override {
+        if (!hwnd_) return;
+        switch (change) {
+        case ItemChange::Cleared:
+            SendMessageW(hwnd_, TCM_DELETEALLITEMS, 0, 0);
+            break;
+        case ItemChange::Added:
+            Insert(index);
+            ApplySelection();
+            break;
+        case ItemChange::Text: {
+            const std::wstring text = Widen(strip_.Tab(index));
+            TCITEMW item{};
+            item.mask = TCIF_TEXT;
+            item.pszText = const_cast<wchar_t*>(text.c_str());
+            SendMessageW(hwnd_, TCM_SETITEMW, static_cast<WPARAM>(index - 1),
+                         reinterpret_cast<LPARAM>(&item));
+            break;
+        }
+        case ItemChange::Selected:
+            ApplySelection();
+            break;
+        case ItemChange::Expanded:
+            break;
+        }
+    }
+
+    bool Notify(NMHDR& header, LRESULT& result) override {
+        if (header.hwndFrom != hwnd_ || header.code != TCN_SELCHANGE) return false;
+        strip_.RaiseTabChosenByUser(static_cast<int>(SendMessageW(hwnd_, TCM_GETCURSEL, 0, 0)) + 1);
+        result = 0;
+        return true;
+    }
+
+private:
+    void Insert(int index) {
+        const std::wstring text = Widen(strip_.Tab(index));
+        TCITEMW item{};
+        item.mask = TCIF_TEXT;
+        item.pszText = const_cast<wchar_t*>(text.c_str());
+        SendMessageW(hwnd_, TCM_INSERTITEMW, static_cast<WPARAM>(index - 1),
+                     reinterpret_cast<LPARAM>(&item));
+    }
+
+    void ApplySelection() {
+        if (strip_.SelectedIndex() <= strip_.TabCount())
+            SendMessageW(hwnd_, TCM_SETCURSEL, static_cast<WPARAM>(strip_.SelectedIndex() - 1), 0);
+    }
+
+    TabStrip& strip_;
+};
+
+}  // namespace
+
+std::unique_ptr<Peer> MakeTabStripPeer(TabStrip& strip, Win32Backend& backend) {
+    return std::make_unique<TabStripPeer>(strip, backend);
+}
+
+}  // namespace forms::win32

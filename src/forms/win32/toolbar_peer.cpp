@@ -1,0 +1,110 @@
+// Toolbars: flat ToolbarWindow32 windows placed where the model says (not
+// along the parent's edge), with a copy of the model's image list and one
+// button per ToolbarButton. Each button sends its own command id; its
+// tooltip text comes from the model when the toolbar asks for it.
+#include <vector>
+
+#include "forms/win32/backend.h"
+#include "forms/win32/control_peer.h"
+#include "forms/win32/image_lists.h"
+#include "forms/win32/text.h"
+
+namespace forms::win32 {
+
+namespace {
+
+// The command id of the first button; the others follow. Far from IDOK and
+// IDCANCEL, which the dialog keys send naming the focused window.
+constexpr int kFirstCommand = 1000;
+
+class ToolbarPeer : public ControlPeer {
+public:
+    ToolbarPeer(Toolbar& toolbar, Win32Backend& backend)
+        : ControlPeer(toolbar, backend), toolbar_(toolbar) {
+        Create(TOOLBARCLASSNAMEW,
+               TBSTYLE_FLAT | TBSTYLE_TOOLTIPS | CCS_NOPARENTALIGN | CCS_NORESIZE | CCS_NODIVIDER,
+               0);
+        if (!hwnd_) return;
+        SendMessageW(hwnd_, TB_BUTTONSTRUCTSIZE, sizeof(TBBUTTON), 0);
+        if (const ImageList* images = toolbar.Images()) {
+            images_ = MakeImageList(*images, GetSysColor(COLOR_BTNFACE));
+            SendMessageW(hwnd_, TB_SETBITMAPSIZE, 0,
+                         MAKELPARAM(images->ImageWidth(), images->ImageHeight()));
+            SendMessageW(hwnd_, TB_SETIMAGELIST, 0, reinterpret_cast<LPARAM>(images_));
+        }
+        std::vector<TBBUTTON> buttons;
+        const auto& model = toolbar.Buttons();
+        for (std::size_t i = 0; i < model.size(); ++i) {
+            TBBUTTON button{};
+            button.iBitmap = model[i].image > 0 ? model[i].image - 1 : I_IMAGENONE;
+            button.idCommand = kFirstCommand + static_cast<int>(i);
+            button.fsState = TBSTATE_ENABLED;
+            button.fsStyle = BTNS_BUTTON;
+            button.iString = -1;
+            buttons.push_back(button);
+        }
+        if (!buttons.empty())
+            SendMessageW(hwnd_, TB_ADDBUTTONSW, buttons.size(),
+                         reinterpret_cast<LPARAM>(buttons.data()));
+        tips_ = reinterpret_cast<HWND>(SendMessageW(hwnd_, TB_GETTOOLTIPS, 0, 0));
+        SetSenderPeer(tips_, this);
+    }
+    ~ToolbarPeer() override {
+        Detach();
+        // Without its window the tooltip window went too.
+        if (hwnd_) {
+            SetSenderPeer(tips_, nullptr);
+            SendMessageW(hwnd_, TB_SETIMAGELIST, 0, 0);
+        }
+        if (images_) ImageList_Destroy(images_);
+    }
+
+    bool HandleCommand(int id, int code) override {
+        (void)code;
+        const int index = id - kFirstCommand + 1;
+        if (index < 1 || index > static_cast<int>(toolbar_.Buttons().size())) return false;
+        toolbar_.RaiseButtonClick(index);
+        return true;
+    }
+
+    bool Notify(NMHDR& header, LRESULT& result) override {
+        if (header.code == TBN_GETINFOTIPW && header.hwndFrom == hwnd_) {
+            auto& tip = *reinterpret_cast<NMTBGETINFOTIPW*>(&header);
+            const std::wstring text = TipText(tip.iItem);
+            if (tip.pszText && tip.cchTextMax > 0) lstrcpynW(tip.pszText, text.c_str(), tip.cchTextMax);
+            result = 0;
+            return true;
+        }
+        if (header.code == TTN_GETDISPINFOW && header.hwndFrom == tips_) {
+            auto& info = *reinterpret_cast<NMTTDISPINFOW*>(&header);
+            // Kept until the next question: the tooltip reads it afterwards.
+            tipText_ = TipText(static_cast<int>(header.idFrom));
+            info.lpszText = tipText_.data();
+            info.hinst = nullptr;
+            result = 0;
+            return true;
+        }
+        return false;
+    }
+
+private:
+    std::wstring TipText(int command) const {
+        const int index = command - kFirstCommand;
+        const auto& buttons = toolbar_.Buttons();
+        if (index < 0 || index >= static_cast<int>(buttons.size())) return {};
+        return Widen(buttons[static_cast<std::size_t>(index)].toolTipText);
+    }
+
+    Toolbar& toolbar_;
+    HIMAGELIST images_ = nullptr;
+    HWND tips_ = nullptr;
+    std::wstring tipText_;
+};
+
+}  // namespace
+
+std::unique_ptr<Peer> MakeToolbarPeer(Toolbar& toolbar, Win32Backend& backend) {
+    return std::make_unique<ToolbarPeer>(toolbar, backend);
+}
+
+}  // namespace forms::win32
