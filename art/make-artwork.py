@@ -8,8 +8,28 @@ writes, next to this script:
     wait.ico            32 x 32: a disc with an hourglass (wait window)
     kelvo.ico           16, 32 and 48: a disc with an arrow (program icon)
     about.gif           99 x 227: the decorative picture of the About box
+    admin.ico           16, 32 and 48: a disc with a pencil (the editor's icon)
+    tb-new.ico          16 x 16: toolbar, a blank sheet with a star
+    tb-open.ico         16 x 16: toolbar, an opened folder
+    tb-save.ico         16 x 16: toolbar, a floppy disk
+    tb-network.ico      16 x 16: toolbar, a drive on a network cable
+    tb-help.ico         16 x 16: toolbar, a white i on a blue sign (About)
+    sel-general.ico     24 x 24: page button "Allgemein", a form and a pencil
+    sel-colors.ico      24 x 24: page button "Farben", a painter's palette
+    sel-items.ico       24 x 24: page button "Einträge", a list with bullets
+    sel-test.ico        24 x 24: page button "Test", a disc and a play sign
+    tree-project.ico    16 x 16: tree, the project: a disc
+    tree-item.ico       16 x 16: tree, an entry: a closed folder
+    tree-item-open.ico  16 x 16: tree, the entry opened: an open folder
+    tree-field.ico      16 x 16: tree, a field of an entry: a sheet with lines
+    options-drive.ico   32 x 32: options, a folder on a hard disk (subst)
+    wizard-side.bmp     97 x 233, 24 bit: along the left of the drive wizard
+    wizard-hint.ico     32 x 32: the drive wizard's note, a warning triangle
 and the demo CD in ../demo/cd: its project file kelvo.ini, background tile,
 splash picture, entry icons, pictures and documents.
+
+All icons are 32 bit with alpha and an AND mask. The 16 x 16 toolbar and
+tree pictures are drawn pixel by pixel, so they stay crisp at their size.
 
 Only the standard library is used: the BMP, ICO and GIF writers are below.
 The results are kept in the repository, so a build never needs Python; run
@@ -287,7 +307,7 @@ def disc(cx, cy, radius, hole=None, sheen=0.8, rim=(90, 92, 104)):
 
 
 def polygon(points, colour):
-    """A filled polygon (even-odd rule)."""
+    """A filled polygon (even-odd rule); colour may be a function of (x, y)."""
     xs = [p[0] for p in points]
     ys = [p[1] for p in points]
 
@@ -300,7 +320,9 @@ def polygon(points, colour):
             if (yi > y) != (yj > y) and x < (xj - xi) * (y - yi) / (yj - yi) + xi:
                 inside = not inside
             j = i
-        return colour if inside else None
+        if not inside:
+            return None
+        return colour(x, y) if callable(colour) else colour
 
     return shade, (min(xs) - 1, min(ys) - 1, max(xs) + 1, max(ys) + 1)
 
@@ -327,6 +349,23 @@ def circle(cx, cy, r, colour):
         return colour(x, y) if callable(colour) else colour
 
     return shade, (cx - r - 1, cy - r - 1, cx + r + 1, cy + r + 1)
+
+
+def ring(cx, cy, r, width, colour):
+    """A thin circle line."""
+    def shade(x, y):
+        return colour if abs(math.hypot(x - cx, y - cy) - r) <= width / 2 else None
+
+    return shade, (cx - r - width, cy - r - width, cx + r + width, cy + r + width)
+
+
+def soft_shadow(cx, cy, rx, ry, strength):
+    """A flat shadow on the ground, darkest in the middle."""
+    def shade(x, y):
+        d = ((x - cx) / rx) ** 2 + ((y - cy) / ry) ** 2
+        return None if d > 1 else (0, 10, 20, strength * (1 - d))
+
+    return shade, (cx - rx - 1, cy - ry - 1, cx + rx + 1, cy + ry + 1)
 
 
 def line(x0, y0, x1, y1, width, colour):
@@ -416,6 +455,37 @@ def paint(c, shape, ss=4):
     c.layer(shape[0], shape[1], ss)
 
 
+def sprite(x0, y0, rows, colours):
+    """Pixel art, one character a pixel; characters not in colours are clear.
+
+    colours maps a character to (r, g, b, a) or to a function of (x, y), so a
+    fill can carry a gradient. Painted with ss=1 every pixel comes out whole:
+    the small toolbar and tree pictures are drawn this way to stay crisp.
+    """
+    def shade(x, y):
+        row, col = int(y - y0), int(x - x0)
+        if x < x0 or y < y0 or row >= len(rows) or col >= len(rows[row]):
+            return None
+        colour = colours.get(rows[row][col])
+        if colour is None:
+            return None
+        return colour(x, y) if callable(colour) else colour
+
+    return shade, (x0, y0, x0 + max(len(r) for r in rows), y0 + len(rows))
+
+
+def along(x0, y0, x1, y1):
+    """Maps (u, v) to the picture, u along the line from (x0, y0) to (x1, y1)
+    and v across it; used for things lying at a slant, like a pencil."""
+    n = math.hypot(x1 - x0, y1 - y0)
+    ux, uy = (x1 - x0) / n, (y1 - y0) / n
+
+    def to(u, v):
+        return (x0 + u * ux - v * uy, y0 + u * uy + v * ux)
+
+    return to, n
+
+
 # -------------------------------------------------------- program pictures ---
 
 def default_entry():
@@ -495,6 +565,441 @@ def about_picture():
     gold = lambda x, y: mix((255, 236, 140), (230, 150, 40), ((y - 152) % 21) / 21) + (1.0,)
     shadowed_text(c, int(cx - text_width("98", 3) / 2), 152, "98", 3, gold, depth=1)
     shadowed_text(c, (w - text_width("PAVONEL", 1)) // 2, 200, "PAVONEL", 1, gold, depth=1)
+    return c
+
+
+# --------------------------------------------------------- editor pictures ---
+
+INK = (0, 0, 0, 1.0)
+PAPER = (255, 255, 255, 1.0)
+CREASE = (128, 128, 128, 1.0)
+FLAP = (208, 208, 208, 1.0)
+
+
+def vertical(top, bottom, y0, y1, alpha=1.0):
+    """A colour function running from top at y0 to bottom at y1."""
+    return lambda x, y: mix(top, bottom, max(0.0, min(1.0, (y - y0) / float(y1 - y0)))) + (alpha,)
+
+
+def sheet_rows(w, h, fold):
+    """A sheet of paper with its top right corner folded over, as pixel rows:
+    k outline, w paper, g the crease, f the folded-over flap."""
+    rows = []
+    corner = w - 1 - fold
+    for y in range(h):
+        row = ""
+        for x in range(w):
+            if x > corner + y and y < fold:         # cut away by the fold
+                row += "."
+            elif y == 0 or x == 0 or y == h - 1 or x == w - 1 or x == corner + y:
+                row += "k"
+            elif x == corner and y <= fold + 1 or y == fold + 1 and x >= corner:
+                row += "g"
+            elif x > corner and y <= fold:
+                row += "f"
+            else:
+                row += "w"
+        rows.append(row)
+    return rows
+
+
+def new_sheet_icon():
+    """A blank sheet with a star: a new project."""
+    c = Canvas(16, 16)
+    paint(c, sprite(4, 1, sheet_rows(10, 14, 3),
+                    {"k": INK, "w": PAPER, "g": CREASE, "f": FLAP}), ss=1)
+    star = ["....k....",
+            "...kyk...",
+            "...kyk...",
+            ".kkyyykk.",
+            "kyyywyyyk",
+            ".kkyyykk.",
+            "...kyk...",
+            "...kyk...",
+            "....k...."]
+    paint(c, sprite(0, 0, star, {"k": (112, 64, 0, 1.0), "y": (255, 216, 0, 1.0),
+                                 "w": (255, 255, 200, 1.0)}), ss=1)
+    return c
+
+
+FOLDER_INK = (64, 40, 0, 1.0)
+
+OPEN_FOLDER = ["................",
+               "................",
+               ".kkkk...........",
+               "kllllkkkkkkk....",
+               "klyyyyyyyyyk....",
+               "klyyyyyyyyyk....",
+               "klyykkkkkkkkkkk.",
+               "klykLLLLLLLLLk..",
+               "klykYYYYYYYYYk..",
+               "klkYYYYYYYYYk...",
+               "klkYYYYYYYYYk...",
+               "kkYYYYYYYYYk....",
+               "kkYYYYYYYYYk....",
+               "kkkkkkkkkkk.....",
+               "................",
+               "................"]
+
+CLOSED_FOLDER = ["................",
+                 "................",
+                 ".kkkk...........",
+                 "kllllkkkkkkkkkk.",
+                 "kyyyyyyyyyyyyyk.",
+                 "kLLLLLLLLLLLLLk.",
+                 "klYYYYYYYYYYYdk.",
+                 "klYYYYYYYYYYYdk.",
+                 "klYYYYYYYYYYYdk.",
+                 "klYYYYYYYYYYYdk.",
+                 "klYYYYYYYYYYYdk.",
+                 "klYYYYYYYYYYYdk.",
+                 "kdddddddddddddk.",
+                 "kkkkkkkkkkkkkkk.",
+                 "................",
+                 "................"]
+
+
+def folder_icon(rows):
+    """A yellow folder, open or closed, from its pixel rows."""
+    c = Canvas(16, 16)
+    paint(c, sprite(0, 0, rows, {
+        "k": FOLDER_INK,
+        "l": (255, 248, 200, 1.0),                  # light edge
+        "y": (222, 170, 40, 1.0),                   # the back, in shadow
+        "L": (255, 244, 170, 1.0),                  # the front's top edge
+        "Y": vertical((255, 226, 100), (238, 180, 36), 5, 13),
+        "d": (196, 140, 20, 1.0)}), ss=1)
+    return c
+
+
+def floppy_icon():
+    """A 3.5 inch disk: save."""
+    rows = [".kkkkkkkkkkkkk..",
+            ".kbbmmmmmkmbbbk.",
+            ".kbbmmmmmkmbbbk.",
+            ".kbbmmmmmkmbbbk.",
+            ".kbbmmmmmmmbbbk.",
+            ".kbbbbbbbbbbbbk.",
+            ".kbwwwwwwwwwwbk.",
+            ".kbwrrrrrrrrwbk.",
+            ".kbwwwwwwwwwwbk.",
+            ".kbwrrrrrrrrwbk.",
+            ".kbwwwwwwwwwwbk.",
+            ".kbwwwwwwwwwwbk.",
+            ".kbwwwwwwwwwwbk.",
+            ".kkkkkkkkkkkkkk."]
+    c = Canvas(16, 16)
+    paint(c, sprite(0, 1, rows, {
+        "k": INK, "w": PAPER,
+        "b": vertical((70, 96, 170), (30, 44, 110), 1, 15),
+        "m": vertical((236, 236, 236), (168, 168, 176), 2, 6),
+        "r": (112, 136, 200, 1.0)}), ss=1)
+    return c
+
+
+def network_drive_icon():
+    """A drive hanging on a network cable: give a folder a drive letter."""
+    rows = ["..kkkkkkkkkkkk..",
+            ".kwwwwwwwwwwwwk.",
+            ".ksssssssssssdk.",
+            ".ksddddddssGsdk.",
+            ".ksssssssssssdk.",
+            ".kddddddddddddk.",
+            "..kkkkkkkkkkkk..",
+            "......kcCk......",
+            "......kcCk......",
+            "kkkkkkkcCkkkkkkk",
+            "cccccccccccccccc",
+            "CCCCCCCCCCCCCCCC",
+            "kkkkkkkkkkkkkkkk"]
+    c = Canvas(16, 16)
+    paint(c, sprite(0, 2, rows, {
+        "k": INK, "w": (244, 244, 244, 1.0), "s": (200, 200, 204, 1.0),
+        "d": (128, 128, 136, 1.0), "G": (0, 230, 0, 1.0),
+        "c": (96, 220, 220, 1.0), "C": (0, 128, 140, 1.0)}), ss=1)
+    return c
+
+
+def info_icon():
+    """A white i on a blue round sign: About."""
+    c = Canvas(16, 16)
+    paint(c, circle(8, 8, 7.6, (0, 24, 96, 1.0)), ss=6)
+    paint(c, circle(8, 8, 6.6, lambda x, y: mix((110, 170, 255), (16, 64, 190),
+                                                 (x + y - 4) / 20.0) + (1.0,)), ss=6)
+    paint(c, sprite(6, 3, [".ww.",
+                           ".ww.",
+                           "....",
+                           "www.",
+                           ".ww.",
+                           ".ww.",
+                           ".ww.",
+                           ".ww.",
+                           "wwww"], {"w": PAPER}), ss=1)
+    return c
+
+
+def field_icon():
+    """A small sheet with lines of text: one field of an entry."""
+    c = Canvas(16, 16)
+    paint(c, sprite(3, 1, sheet_rows(10, 14, 3),
+                    {"k": INK, "w": PAPER, "g": CREASE, "f": FLAP}), ss=1)
+    for y, x1 in ((6, 10), (8, 11), (10, 11), (12, 9)):
+        paint(c, rect(5, y, x1, y + 1, (40, 72, 180, 1.0)), ss=1)
+    return c
+
+
+def project_icon():
+    """The project in the tree: a compact disc."""
+    c = Canvas(16, 16)
+    paint(c, disc(8, 8, 7.5, hole=1.6, sheen=1.0, rim=(64, 64, 76)), ss=6)
+    return c
+
+
+# The four page buttons show a 24 x 24 picture each, centred in the button.
+
+def form_picture():
+    """Allgemein: a form with lines, and a pencil to fill it in."""
+    c = Canvas(24, 24)
+    paint(c, sprite(2, 1, sheet_rows(16, 22, 4),
+                    {"k": INK, "w": PAPER, "g": CREASE, "f": FLAP}), ss=1)
+    for y, x1 in ((7, 11), (10, 14), (13, 12), (16, 14), (19, 9)):
+        paint(c, rect(5, y, 7, y + 1, (40, 40, 40, 1.0)), ss=1)          # label
+        paint(c, rect(8, y, x1, y + 1, (40, 72, 180, 1.0)), ss=1)        # its value
+    pencil(c, 12, 22, 22, 10, 4.4)
+    return c
+
+
+def paint_palette_picture():
+    """Farben: a painter's palette with five colours."""
+    c = Canvas(24, 24)
+    cx, cy, rx, ry = 12, 12.5, 11.2, 9.4
+    nx, ny, nr = 17.6, 21.6, 4.2                 # the notch for the fingers
+    hx, hy, hr = 15.6, 15.4, 1.7                 # the thumb hole
+
+    def board(grow, colour):
+        def shade(x, y):
+            dx, dy = (x - cx) / (rx + grow - 1), (y - cy) / (ry + grow - 1)
+            if dx * dx + dy * dy > 1:
+                return None
+            if math.hypot(x - nx, y - ny) < nr - grow or math.hypot(x - hx, y - hy) < hr - grow:
+                return None
+            return colour(x, y) if callable(colour) else colour
+        return shade, (0, 0, 24, 24)
+
+    paint(c, board(1, (70, 40, 10, 1.0)), ss=6)
+    paint(c, board(0, lambda x, y: mix((246, 214, 160), (200, 140, 70), (x + y - 6) / 30.0) + (1.0,)), ss=6)
+    for x, y, colour in ((5.5, 12.5, (220, 20, 20)), (7.5, 7, (250, 214, 0)), (12.5, 5.2, (30, 170, 40)),
+                         (17.6, 7, (30, 80, 230)), (19.2, 12, (255, 255, 255))):
+        paint(c, circle(x, y, 2.5, (40, 30, 20, 1.0)), ss=6)
+        paint(c, circle(x, y, 1.75, colour + (1.0,)), ss=6)
+    return c
+
+
+def bullet_list_picture():
+    """Einträge: a list, one bullet a line."""
+    c = Canvas(24, 24)
+    paint(c, rect(1, 1, 23, 24, INK), ss=1)
+    paint(c, rect(2, 2, 22, 23, PAPER), ss=1)
+    for i, (colour, x1) in enumerate((((220, 30, 30), 19), ((30, 160, 40), 17),
+                                      ((30, 80, 230), 20), ((240, 170, 0), 15))):
+        y = 3 + 5 * i
+        paint(c, circle(6, y + 2, 2.2, mix(colour, (0, 0, 0), 0.45) + (1.0,)), ss=6)
+        paint(c, circle(6, y + 2, 1.4, colour + (1.0,)), ss=6)
+        paint(c, rect(10, y + 1, x1, y + 3, (40, 40, 60, 1.0)), ss=1)
+    return c
+
+
+def test_picture():
+    """Test: a compact disc and a green play sign."""
+    c = Canvas(24, 24)
+    paint(c, disc(9.5, 9.5, 9.2, sheen=0.95, rim=(64, 64, 76)), ss=6)
+    play = [(13, 12.5), (21.2, 17.2), (13, 21.9)]
+    paint(c, rounded_triangle(play, 1.6, (0, 70, 0, 1.0)), ss=6)
+    paint(c, rounded_triangle(play, 0.4, vertical((150, 240, 110), (20, 150, 30), 12, 22)), ss=6)
+    return c
+
+
+def rounded_triangle(points, radius, colour):
+    """The points within radius of the triangle: one with round corners."""
+    def shade(x, y):
+        inside = True
+        best = float("inf")
+        for i in range(3):
+            (ax, ay), (bx, by) = points[i], points[(i + 1) % 3]
+            ox, oy = points[(i + 2) % 3]
+            side = (bx - ax) * (y - ay) - (by - ay) * (x - ax)
+            if side * ((bx - ax) * (oy - ay) - (by - ay) * (ox - ax)) < 0:
+                inside = False
+            vx, vy = bx - ax, by - ay
+            t = max(0.0, min(1.0, ((x - ax) * vx + (y - ay) * vy) / (vx * vx + vy * vy)))
+            best = min(best, math.hypot(x - ax - t * vx, y - ay - t * vy))
+        if not inside and best > radius:
+            return None
+        return colour(x, y) if callable(colour) else colour
+
+    xs, ys = [p[0] for p in points], [p[1] for p in points]
+    return shade, (min(xs) - radius - 1, min(ys) - radius - 1, max(xs) + radius + 1, max(ys) + radius + 1)
+
+
+def hint_icon():
+    """A yellow warning triangle with an exclamation mark."""
+    c = Canvas(32, 32)
+    corners = [(16, 4), (28.5, 27), (3.5, 27)]
+    paint(c, rounded_triangle(corners, 2.6, (60, 40, 0, 1.0)), ss=6)
+    paint(c, rounded_triangle(corners, 1.4, vertical((255, 240, 120), (240, 190, 0), 4, 28)), ss=6)
+    paint(c, rect(14, 10, 18, 17, INK, radius=1.2), ss=6)
+    paint(c, polygon([(14, 16), (18, 16), (17, 21), (15, 21)], INK), ss=6)
+    paint(c, rect(14, 23, 18, 27, INK, radius=1.6), ss=6)
+    return c
+
+
+def box3d(c, x, y, w, h, d, front, top, side, edge, width=1.0, ss=4):
+    """A box seen a little from above and the right: the front face is w x h
+    with its top left at (x, y + d), the top and right faces d deep."""
+    paint(c, rect(x, y + d, x + w, y + d + h, front), ss)
+    paint(c, polygon([(x, y + d), (x + d, y), (x + w + d, y), (x + w, y + d)], top), ss)
+    paint(c, polygon([(x + w, y + d), (x + w + d, y), (x + w + d, y + h), (x + w, y + d + h)], side), ss)
+    for x0, y0, x1, y1 in ((x, y + d, x + d, y), (x + d, y, x + w + d, y), (x + w + d, y, x + w + d, y + h),
+                           (x + w + d, y + h, x + w, y + d + h), (x + w, y + d + h, x, y + d + h),
+                           (x, y + d + h, x, y + d), (x, y + d, x + w, y + d), (x + w, y + d, x + w + d, y),
+                           (x + w, y + d, x + w, y + d + h)):
+        paint(c, line(x0, y0, x1, y1, width, edge), ss)
+
+
+def hard_disk(c, x, y, w, h, d, width=1.0, ss=4):
+    """A grey hard-disk drive with its green light."""
+    box3d(c, x, y, w, h, d, vertical((214, 214, 220), (150, 150, 160), y + d, y + d + h),
+          (240, 240, 244, 1.0), (120, 120, 132, 1.0), (30, 30, 40, 1.0), width, ss)
+    my = y + d + h * 0.5
+    paint(c, line(x + w * 0.12, my, x + w * 0.55, my, max(1.0, h * 0.12), (90, 90, 100, 1.0)), ss)
+    r = max(1.0, h * 0.13)
+    paint(c, circle(x + w * 0.82, my, r + width * 0.6, (0, 60, 0, 1.0)), ss)
+    paint(c, circle(x + w * 0.82, my, r, (60, 255, 60, 1.0)), ss)
+
+
+def folder(c, x, y, w, h, width=1.0, ss=4):
+    """A closed yellow folder, w x h with its tab."""
+    edge = (64, 40, 0, 1.0)
+    t = h * 0.18
+    paint(c, rect(x, y, x + w * 0.42, y + t * 2, edge, radius=width), ss)
+    paint(c, rect(x + width, y + width, x + w * 0.42 - width, y + t * 2, (222, 170, 40, 1.0),
+                  radius=width * 0.6), ss)
+    paint(c, rect(x, y + t, x + w, y + h, edge), ss)
+    paint(c, rect(x + width, y + t + width, x + w - width, y + h - width, (222, 170, 40, 1.0)), ss)
+    paint(c, rect(x, y + t * 1.8, x + w, y + h, edge), ss)
+    paint(c, rect(x + width, y + t * 1.8 + width, x + w - width, y + h - width,
+                  vertical((255, 232, 120), (236, 178, 30), y + t * 1.8, y + h)), ss)
+
+
+def wizard_picture():
+    """The narrow picture at the left of the drive wizard: a disc above a
+    drive, joined by a dotted arc, on deep blue running down to teal."""
+    w, h = 97, 233
+    top, bottom = (10, 22, 92), (6, 128, 132)
+    cx, cy = 50.5, 70.5
+
+    def sky(x, y):
+        base = mix(top, bottom, y / float(h))
+        glow = math.exp(-((x - cx) ** 2 + (y - cy) ** 2) / 1800.0)
+        return mix(base, (110, 150, 230), 0.45 * glow) + (1.0,)
+
+    c = Canvas(w, h)
+    c.layer(sky, ss=1)
+    for i in range(9):                      # rings around the disc, fading out
+        paint(c, ring(cx, cy, 42 + i * 9, 1.2, (190, 220, 255, 0.10 * (1 - i / 9.0))), ss=2)
+    paint(c, circle(cx + 2, cy + 3, 35, (0, 0, 20, 0.35)), ss=3)      # shadow
+    paint(c, disc(cx, cy, 34.5, sheen=0.95), ss=3)
+    # dots on a curve from the disc down to the drive, ending in an arrow
+    (ax, ay), (bx, by), (ex, ey) = (40, 108), (14, 136), (36, 164)
+    for i in range(10):
+        t = i / 10.0
+        x = (1 - t) ** 2 * ax + 2 * t * (1 - t) * bx + t * t * ex
+        y = (1 - t) ** 2 * ay + 2 * t * (1 - t) * by + t * t * ey
+        paint(c, circle(x, y, 1.5, (255, 255, 235, 0.4 + 0.05 * i)), ss=4)
+    to, _ = along(ex, ey, bx, by)
+    paint(c, polygon([to(-2, 0), to(6, -4.5), to(6, 4.5)], (255, 255, 235, 0.9)), ss=4)
+    paint(c, soft_shadow(46, 203, 38, 8, 0.4), ss=2)
+    hard_disk(c, 12.5, 166.5, 62, 26, 12, width=1.4)
+    for x, y, r in ((14, 18, 4), (84, 24, 3), (88, 128, 3.5), (10, 120, 3), (82, 212, 4), (16, 220, 3)):
+        paint(c, sparkle(x, y, r, (255, 255, 235)))
+    return c
+
+
+def drive_folder_icon():
+    """Options: a folder that becomes a drive."""
+    c = Canvas(32, 32)
+    hard_disk(c, 1.5, 13.5, 24, 11, 5)
+    folder(c, 4, 3, 17, 14)
+    return c
+
+
+def pencil(c, x0, y0, x1, y1, width, ss=6):
+    """A yellow pencil with its point at (x0, y0) and its eraser at (x1, y1),
+    lit from the top left."""
+    to, n = along(x0, y0, x1, y1)
+    h = width / 2.0
+    cone = width * 1.1
+    lead = cone * 0.4
+    rub = width * 0.55
+    band = width * 0.35
+    e = max(0.8, width * 0.12)                  # the outline around it
+    body = n - rub - band
+    paint(c, polygon([to(-e * 1.5, 0), to(cone, -h - e), to(n + e, -h - e),
+                      to(n + e, h + e), to(cone, h + e)], (36, 28, 20, 1.0)), ss)
+    paint(c, polygon([to(0, 0), to(cone, -h), to(cone, h)], (240, 206, 160, 1.0)), ss)
+    paint(c, polygon([to(0, 0), to(lead, -h * lead / cone), to(lead, h * lead / cone)],
+                     (50, 50, 60, 1.0)), ss)
+    for v0, v1, colour in ((-h, -h / 3, (255, 238, 120)), (-h / 3, h / 3, (252, 196, 30)),
+                           (h / 3, h, (210, 140, 10))):
+        paint(c, polygon([to(cone, v0), to(body, v0), to(body, v1), to(cone, v1)], colour + (1.0,)), ss)
+        shine = mix(colour, (215, 215, 225), 0.75)
+        paint(c, polygon([to(body, v0), to(body + band, v0), to(body + band, v1), to(body, v1)],
+                         shine + (1.0,)), ss)
+        pink = mix(colour, (240, 120, 140), 0.8)
+        paint(c, polygon([to(body + band, v0), to(n, v0), to(n, v1), to(body + band, v1)],
+                         pink + (1.0,)), ss)
+
+
+def pixel_pencil(s0, t0, t1):
+    """A pencil for 16 x 16, pixel by pixel, pointing down to the left.
+
+    It lies on the diagonal x + y = s0 with its point at x - y = t0 and its
+    eraser at x - y = t1; at this size a smooth pencil only blurs.
+    """
+    def shade(x, y):
+        px, py = int(x), int(y)
+        d, t = px + py - s0, px - py
+        if t < t0 or t > t1 + 1 or abs(d) > 2:
+            return None
+        if t > t1:                              # the end of the eraser
+            return None if abs(d) > 1 else (40, 20, 20, 1.0)
+        if t < t0 + 4:                          # the sharpened cone
+            r = (t - t0) / 2.0
+            if abs(d) > r + 1:
+                return None
+            if abs(d) > r:
+                return (40, 28, 20, 1.0)
+            return (50, 50, 60, 1.0) if t < t0 + 2 else (240, 206, 160, 1.0)
+        if abs(d) == 2:
+            return (40, 28, 20, 1.0)
+        if t > t1 - 2:
+            return ((255, 160, 170), (232, 110, 128), (180, 70, 90))[d + 1] + (1.0,)
+        if t > t1 - 4:
+            return ((240, 240, 248), (196, 196, 208), (128, 128, 140))[d + 1] + (1.0,)
+        return ((255, 238, 120), (250, 196, 30), (200, 130, 10))[d + 1] + (1.0,)
+
+    return shade, (0, 0, 16, 16)
+
+
+def editor_icon(size):
+    """The editor's icon: kelvo's disc with a pencil in front."""
+    c = Canvas(size, size)
+    k = size / 32.0
+    paint(c, disc(14 * k, 14 * k, 13.6 * k, sheen=0.9), ss=6 if size < 32 else 4)
+    if size < 32:
+        paint(c, pixel_pencil(19, -9, 9), ss=1)
+    else:
+        pencil(c, 12.5 * k, 30 * k, 30.5 * k, 12 * k, 6.8 * k)
     return c
 
 
@@ -735,6 +1240,18 @@ def main():
     write(os.path.join(HERE, "wait.ico"), ico_bytes([wait_icon()]))
     write(os.path.join(HERE, "kelvo.ico"), ico_bytes([program_icon(s) for s in (16, 32, 48)]))
     write(os.path.join(HERE, "about.gif"), gif_bytes(about_picture()))
+
+    write(os.path.join(HERE, "admin.ico"), ico_bytes([editor_icon(s) for s in (16, 32, 48)]))
+    for name, draw in (("tb-new", new_sheet_icon), ("tb-open", lambda: folder_icon(OPEN_FOLDER)),
+                       ("tb-save", floppy_icon), ("tb-network", network_drive_icon),
+                       ("tb-help", info_icon),
+                       ("sel-general", form_picture), ("sel-colors", paint_palette_picture),
+                       ("sel-items", bullet_list_picture), ("sel-test", test_picture),
+                       ("tree-project", project_icon), ("tree-item", lambda: folder_icon(CLOSED_FOLDER)),
+                       ("tree-item-open", lambda: folder_icon(OPEN_FOLDER)), ("tree-field", field_icon),
+                       ("options-drive", drive_folder_icon), ("wizard-hint", hint_icon)):
+        write(os.path.join(HERE, name + ".ico"), ico_bytes([draw()]))
+    write(os.path.join(HERE, "wizard-side.bmp"), bmp_bytes(wizard_picture()))
 
     write(os.path.join(DEMO, "back.bmp"), bmp_bytes(back_tile()))
     write(os.path.join(DEMO, "splash.bmp"), bmp_bytes(splash()))
