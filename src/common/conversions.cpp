@@ -200,4 +200,13 @@ std::optional<bool> ToBoolean(const std::string& text) {
     return *number != 0;
 }
 
+std::optional<std::int32_t> RoundHalfEven(double value) {
+    // nearbyint rounds in the default mode, to nearest with ties to even.
+    const double rounded = std::nearbyint(value);
+    if (!std::isfinite(rounded) || rounded < std::numeric_limits<std::int32_t>::min() ||
+        rounded > std::numeric_limits<std::int32_t>::max())
+        return std::nullopt;
+    return static_cast<std::int32_t>(rounded);
+}
+
 }  // namespace common

@@ -22,6 +22,10 @@ double LeadingNumber(const std::string& text);
 std::optional<std::int16_t> ToInteger16(const std::string& text);
 std::optional<std::int32_t> ToInteger32(const std::string& text);
 
+// The nearest whole number, halves going to the even neighbour (9.75 gives
+// 10, 10.5 gives 10, 11.5 gives 12); beyond the 32-bit range nothing.
+std::optional<std::int32_t> RoundHalfEven(double value);
+
 // "true"/"false" in any letter case, or a number (zero is false); anything
 // else gives nothing.
 std::optional<bool> ToBoolean(const std::string& text);

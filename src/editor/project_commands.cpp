@@ -1,0 +1,231 @@
+// The project commands: start values, New, Open, Save and Save as. The
+// project file is read and written key by key through the profile
+// functions, in the layout that the menu program reads.
+#include "common/conversions.h"
+#include "common/project_file.h"
+#include "common/step.h"
+#include "editor/frm_main.h"
+#include "forms/application.h"
+
+namespace editor {
+
+namespace project = common::project;
+using common::RunStep;
+
+namespace {
+
+constexpr forms::Twips FullTreeHeight = 4215;
+
+std::string Decimal(long long number) { return std::to_string(number); }
+
+}  // namespace
+
+// ---- Start values and New ----------------------------------------------------------------
+
+void frmMain::init() {
+    Project.ForeColor = 0x000000;
+    Project.BackColor = 0x808000;
+    Project.HighColor = 0xFF0000;
+    for (ItemData& item : Project.Item) {
+        item.txt.clear();
+        item.desc.clear();
+    }
+    vsItems.SetMax(MaxItems);
+    // The font of the preview, whatever the last project left there.
+    Project.Font = lblTest.Font().Name;
+    Project.FontSize = common::RoundHalfEven(lblTest.Font().Size).value_or(0);
+    Project.Items = MaxItems;
+    Project.BackgroundPic.clear();
+    tbBackgroundPic.SetText("");
+}
+
+void frmMain::mnuNew_Click() {
+    if (!MaySkipUnsavedEdits()) return;
+    Statusbar.SetCaption("Neues Projekt");
+    ProjectPath.clear();
+    ShowPage(PageGeneral);
+    init();
+    SetItems();
+    tbName.SetText("Project XY");
+    lblItems.SetCaption(std::to_string(MaxItems));
+    vsItems.SetValue(1);
+    // The splash time goes back to 30 through its scroll bar.
+    tbSplash.SetText("");
+    vsSplashTime.SetValue(1);
+    lblTime.SetCaption("30");
+    vsSplashTime.SetValue(31);
+    picTest.SetBackColor(static_cast<forms::Color>(Project.BackColor));
+    picTest.SetPicture(forms::Picture());
+    Project.ColorPic = true;
+    ckBackground[0].SetValue(true);
+    lblTest.SetForeColor(static_cast<forms::Color>(Project.ForeColor));
+    lblTest.SetFontSize(10);
+    lblTest.SetFontName("MS Sans Serif");
+    CenterSample();
+    cmdLoad.SetVisible(false);
+    tbOpt.SetVisible(false);
+    tvItems.SetHeight(FullTreeHeight);
+    tbSource.SetText("");
+    tbOpt.SetText("");
+    Changed = false;
+}
+
+// ---- Open ----------------------------------------------------------------------------------
+
+void frmMain::mnuOpen_Click() {
+    if (!MaySkipUnsavedEdits()) return;
+    LoadINI();
+}
+
+// Every statement runs on its own: a value that does not convert leaves
+// its field as it was, and nothing reports an error.
+void frmMain::LoadINI() {
+    DLG1.FileName = project::FileName;
+    DLG1.Flags = forms::ofn::FileMustExist | forms::ofn::PathMustExist |
+                 forms::ofn::OverwritePrompt | forms::ofn::HideReadOnly;
+    DLG1.Filter = "alle ini-Dateien (*.ini)|*.ini";
+    DLG1.DefaultExt = "ini";
+    DLG1.DialogTitle = "Vorhandenes Projekt öffnen";
+    DLG1.CancelError = true;
+    if (!RunStep([&] { DLG1.ShowOpen(); })) return;
+
+    const std::string path = DLG1.FileName;
+    Statusbar.SetCaption(path);
+    ProjectPath = path;
+
+    auto general = [&](const project::Key& key) {
+        return project::Read(services_, path, project::GeneralSection, key,
+                             project::Program::Editor);
+    };
+    namespace g = project::general;
+    RunStep([&] { Project.Name = general(g::Name); });
+    RunStep([&] {
+        const std::string items = general(g::Items);
+        Project.Items = common::LeadingNumber(items) > MaxItems
+                            ? MaxItems
+                            : common::ToInteger16(items).value();
+    });
+    RunStep([&] { Project.BackColor = common::ToInteger32(general(g::BackColor)).value(); });
+    RunStep([&] { Project.ForeColor = common::ToInteger32(general(g::ForeColor)).value(); });
+    RunStep([&] { Project.HighColor = common::ToInteger32(general(g::HighColor)).value(); });
+    RunStep([&] { Project.FontSize = common::ToInteger32(general(g::FontSize)).value(); });
+    RunStep([&] { Project.Font = general(g::Font); });
+    RunStep([&] { Project.BackgroundPic = general(g::BackgroundPic); });
+    RunStep([&] { Project.ColorPic = common::ToBoolean(general(g::ColorPic)).value(); });
+    RunStep([&] { Project.SplashPic = general(g::SplashPic); });
+    RunStep([&] { Project.SplashTime = common::ToInteger16(general(g::SplashTime)).value(); });
+    RunStep([&] { Project.SourceDir = general(g::SourceDir); });
+
+    RunStep([&] { tbBackgroundPic.SetText(Project.BackgroundPic); });
+    RunStep([&] {
+        if (!Project.ColorPic) {
+            ckBackground[1].SetValue(true);
+            picTest.SetPicture(App().LoadPicture(Project.BackgroundPic).value());
+        } else {
+            ckBackground[0].SetValue(true);
+        }
+    });
+
+    // Entries above the count keep the texts they had.
+    for (int n = 1; n <= Project.Items && n <= MaxItems; ++n) {
+        ItemData& item = Project.Item[static_cast<std::size_t>(n - 1)];
+        const std::string section = project::ItemSection(n);
+        auto read = [&](const project::Key& key) {
+            return project::Read(services_, path, section, key, project::Program::Editor, n);
+        };
+        RunStep([&] { item.txt = read(project::item::Txt); });
+        RunStep([&] { item.desc = read(project::item::Desc); });
+        RunStep([&] { item.cmd = read(project::item::Command); });
+        RunStep([&] { item.ico = read(project::item::Icon); });
+    }
+
+    // A count outside 1 to 10 is rejected by the scroll bar, which then
+    // stays where it was.
+    RunStep([&] { vsItems.SetValue(MaxItems + 1 - Project.Items); });
+    RunStep([&] { RefreshAll(); });
+    // Page 0 comes to the front; the view menu's check mark goes with it.
+    RunStep([&] { ShowPage(PageGeneral); });
+    Changed = false;
+}
+
+// ---- Save ------------------------------------------------------------------------------------
+
+void frmMain::mnuSave_Click(int Index) {
+    if (Index == 0)
+        Save();
+    else
+        SaveAs();
+}
+
+bool frmMain::Save() { return SaveINI(ProjectPath.empty() ? GetSaveFileName() : ProjectPath); }
+
+bool frmMain::SaveAs() { return SaveINI(GetSaveFileName()); }
+
+std::string frmMain::GetSaveFileName() {
+    std::string result;
+    DLG1.FileName = project::FileName;
+    DLG1.Flags = forms::ofn::OverwritePrompt | forms::ofn::HideReadOnly;
+    DLG1.DialogTitle = "Projekt speichern unter";
+    DLG1.Filter = "all Files (*.*)|*.*";
+    DLG1.DefaultExt = "ini";
+    DLG1.CancelError = true;
+    if (RunStep([&] { DLG1.ShowSave(); })) result = DLG1.FileName;
+    DLG1.FileName = "";
+    return result;
+}
+
+// The keys are written one by one into a copy beside the file (made from
+// the file itself, so that every line the editor does not write stays),
+// which then takes the file's place in one step. A failure leaves the file
+// untouched and the project unsaved, and says so.
+bool frmMain::SaveINI(const std::string& path) {
+    if (path.empty()) return false;
+    const std::string copy = path + ".~tmp";
+    services_.DeleteFileAt(copy);
+    bool written = !services_.FileExists(path) || services_.CopyFileOver(path, copy);
+
+    auto write = [&](const std::string& section, const project::Key& key,
+                     const std::string& value) {
+        written = written && project::Write(services_, copy, section, key, value);
+    };
+    namespace g = project::general;
+    write(project::GeneralSection, g::Name, Project.Name);
+    write(project::GeneralSection, g::Items, Decimal(Project.Items));
+    write(project::GeneralSection, g::BackColor, Decimal(Project.BackColor));
+    write(project::GeneralSection, g::ForeColor, Decimal(Project.ForeColor));
+    write(project::GeneralSection, g::HighColor, Decimal(Project.HighColor));
+    write(project::GeneralSection, g::FontSize, Decimal(Project.FontSize));
+    write(project::GeneralSection, g::Font, Project.Font);
+    write(project::GeneralSection, g::BackgroundPic, Project.BackgroundPic);
+    write(project::GeneralSection, g::ColorPic, Project.ColorPic ? "True" : "False");
+    write(project::GeneralSection, g::SplashPic, Project.SplashPic);
+    write(project::GeneralSection, g::SplashTime, Decimal(Project.SplashTime));
+    write(project::GeneralSection, g::SourceDir, Project.SourceDir);
+    for (int n = 1; n <= Project.Items && n <= MaxItems; ++n) {
+        const ItemData& item = Project.Item[static_cast<std::size_t>(n - 1)];
+        const std::string section = project::ItemSection(n);
+        write(section, project::item::Command, item.cmd);
+        write(section, project::item::Desc, item.desc);
+        write(section, project::item::Icon, item.ico);
+        write(section, project::item::Txt, item.txt);
+    }
+
+    if (!written || !services_.MoveFileOver(copy, path)) {
+        services_.DeleteFileAt(copy);
+        ReportSaveFailure(path);
+        return false;
+    }
+    ProjectPath = path;
+    Statusbar.SetCaption(path);
+    Changed = false;
+    return true;
+}
+
+void frmMain::ReportSaveFailure(const std::string& path) {
+    App().MsgBox("Das Projekt konnte nicht unter '" + path +
+                     "' gespeichert werden. Bitte prüfen Sie, ob der Ordner existiert, ob die "
+                     "Datei schreibgeschützt ist und ob der Datenträger Platz hat.",
+                 forms::mb::OkOnly | forms::mb::Exclamation, Caption());
+}
+
+}  // namespace editor
