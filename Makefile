@@ -1,7 +1,10 @@
 # The two commands of this project:
-#   make run    build the menu program and show the demo CD's menu under Wine
+#   make run    build the programs and start the editor under Wine, beside a
+#               copy of the demo CD
 #   make test   build everything (native, sanitizers, win64, win32) and run every test
-.PHONY: run test deps native native-sanitize win64 win32 clean
+# and one more:
+#   make demo   show the demo CD's menu under Wine
+.PHONY: run demo test deps native native-sanitize win64 win32 clean
 
 JOBS ?= $(shell nproc)
 
@@ -19,6 +22,9 @@ test: native native-sanitize win64 win32
 	@echo "All test suites passed."
 
 run: win64
+	@scripts/run-editor
+
+demo: win64
 	@scripts/run-demo
 
 clean:

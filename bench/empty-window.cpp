@@ -1,5 +1,5 @@
 // The smallest program that shows a window: the baseline of the start-up
-// benchmark (scripts/bench-kelvo). Built with the same compiler and flags as
+// benchmark (scripts/benchmark). Built with the same compiler and flags as
 // kelvo.exe.
 #include <windows.h>
 
