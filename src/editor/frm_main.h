@@ -221,6 +221,11 @@ private:
     // One of the three colour buttons: the dialog preset with field; true
     // when the user confirmed (field then holds the new colour).
     bool ChooseColor(std::int32_t& field);
+    // A picture path as the menu program will find it on the disc: one
+    // beginning with "\" lies in the disc's root, which is the folder of the
+    // project file (the menu program sits beside it); without a project file
+    // it stays as it is.
+    std::string OnProjectDisc(const std::string& path) const;
     // Shows the message for a save that failed.
     void ReportSaveFailure(const std::string& path);
 

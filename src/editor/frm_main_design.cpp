@@ -258,6 +258,8 @@ void frmMain::DesignColorsPage() {
     picTest.SetName("picTest");
     picTest.SetContainer(page);
     picTest.Move(60, 3360, 5055, 735);
+    // The background a new project has, which the preview shows from the start.
+    picTest.SetBackColor(0x808000);
     lblTest.SetName("lblTest");
     lblTest.SetContainer(picTest);
     lblTest.SetTransparent(true);

@@ -89,7 +89,8 @@ void frmMain::ckBackground_Click(int Index) {
     if (!picture) {
         picTest.SetPicture(forms::Picture());
     } else if (!Project.BackgroundPic.empty()) {
-        if (!services_.FileExists(Project.BackgroundPic)) {
+        const std::string picture = OnProjectDisc(Project.BackgroundPic);
+        if (!services_.FileExists(picture)) {
             App().MsgBox("Das angegebene Hintergrundbild existiert nicht. Bitte Neues auswählen.",
                          forms::mb::OkOnly | forms::mb::Information, "Bild nicht gefunden");
             Project.BackgroundPic = "";
@@ -97,7 +98,7 @@ void frmMain::ckBackground_Click(int Index) {
         } else {
             // A file that is no picture: the path stays, the preview shows none.
             common::RunStep([&] {
-                picTest.SetPicture(App().LoadPicture(Project.BackgroundPic).value_or(forms::Picture()));
+                picTest.SetPicture(App().LoadPicture(picture).value_or(forms::Picture()));
             });
         }
     }
@@ -108,6 +109,13 @@ void frmMain::ckBackground_Click(int Index) {
 void frmMain::tbBackgroundPic_Change() {
     Project.BackgroundPic = tbBackgroundPic.Text();
     Changed = true;
+}
+
+std::string frmMain::OnProjectDisc(const std::string& path) const {
+    const bool onDisc = path.size() > 1 && path[0] == '\\' && path[1] != '\\';
+    const std::size_t separator = ProjectPath.find_last_of("\\/");
+    if (!onDisc || separator == std::string::npos) return path;
+    return ProjectPath.substr(0, separator) + path;
 }
 
 // ---- Hover effect of the preview ----------------------------------------------------------------

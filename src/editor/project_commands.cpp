@@ -120,7 +120,7 @@ void frmMain::LoadINI() {
     RunStep([&] {
         if (!Project.ColorPic) {
             ckBackground[1].SetValue(true);
-            picTest.SetPicture(App().LoadPicture(Project.BackgroundPic).value());
+            picTest.SetPicture(App().LoadPicture(OnProjectDisc(Project.BackgroundPic)).value());
         } else {
             ckBackground[0].SetValue(true);
         }

@@ -52,7 +52,8 @@ bool FileExists(const std::string& path);
 // True when the drive letter (A to Z, either case) names an existing drive.
 bool DriveExists(char letter);
 
-// Copies the file from to to, replacing a file there. False on any failure.
+// Copies the file from to to, replacing a file there; the copy can be
+// written to even when the original is read-only. False on any failure.
 bool CopyFileOver(const std::string& from, const std::string& to);
 
 // Puts the file from in the place of to in one step, replacing a file

@@ -225,6 +225,21 @@ TEST_F(Appearance, OpenFillsThePagesAndAnOddSplashTimeOnlyStopsTheLastStep) {
         EXPECT_EQ(main.vsSplashTime.Value(), 31) << "left where it was";
         EXPECT_FALSE(main.Changed);
     }
+    // A picture on the disc ("\\" paths) is looked for in the project
+    // file's folder, the root of the future disc, wherever the editor runs.
+    services.existing.insert(dir.string() + "\\back.bmp");
+    WriteFile("disc.ini", "[General]\r\nColorPic=False\r\nBackgroundPic=\\back.bmp\r\n");
+    Open("disc.ini");
+    EXPECT_TRUE(Messages().empty());
+    EXPECT_EQ(main.Project.BackgroundPic, "\\back.bmp");
+    EXPECT_EQ(main.tbBackgroundPic.Text(), "\\back.bmp");
+    WriteFile("fehlt.ini", "[General]\r\nColorPic=False\r\nBackgroundPic=\\fehlt.bmp\r\n");
+    Open("fehlt.ini");
+    ASSERT_EQ(Messages().size(), 1u);
+    EXPECT_EQ(Messages()[0].title, "Bild nicht gefunden");
+    EXPECT_EQ(main.Project.BackgroundPic, "");
+    backend.messageBoxes.clear();
+
     // A picture background opens in "Grafik" with the picture in the preview.
     const std::string picture = WriteBmp("back.bmp");
     WriteFile("bild.ini", "[General]\r\nColorPic=False\r\nBackgroundPic=" + picture + "\r\n");

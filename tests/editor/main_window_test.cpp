@@ -65,6 +65,9 @@ TEST_F(MainWindow, StartsWithANewProjectOnTheFirstPage) {
     EXPECT_EQ(p.HighColor, 0xFF0000);
     EXPECT_EQ(p.Font, "MS Sans Serif");
     EXPECT_EQ(p.FontSize, 10);
+    // The preview shows the background and caption colours of the record.
+    EXPECT_EQ(main.picTest.BackColor(), 0x808000u);
+    EXPECT_EQ(main.lblTest.ForeColor(), 0x000000u);
 
     // The options dialog is loaded hidden with the stored folder of subst.exe.
     EXPECT_EQ(substPath, "C:\\WINDOWS\\COMMAND");

@@ -55,6 +55,12 @@ TEST(FileOperations, CopyMoveAndDeleteLeaveNothingHalfDone) {
     EXPECT_FALSE(os::MoveFileOver(copy, original));
     EXPECT_EQ(os_test::ReadBytes(original), "[General]\r\nName=Neu\r\n");
     EXPECT_EQ(os_test::ReadBytes(copy), "anders");
+    // A copy of the read-only file is the copier's to write.
+    const std::string second = folder / "zweite.ini";
+    ASSERT_TRUE(os::CopyFileOver(original, second));
+    EXPECT_NE(std::filesystem::status(os_test::FromUtf8(second)).permissions() &
+                  std::filesystem::perms::owner_write,
+              std::filesystem::perms::none);
     std::filesystem::permissions(os_test::FromUtf8(original), std::filesystem::perms::owner_write,
                                  std::filesystem::perm_options::add);
 

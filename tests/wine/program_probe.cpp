@@ -1,27 +1,22 @@
 #include "program_probe.h"
 
+#include <commctrl.h>
 #include <shellapi.h>
 
+#include <algorithm>
 #include <chrono>
+#include <memory>
 #include <thread>
+
+#include "menu_reader.h"
 
 namespace probe {
 
 namespace {
 
-// Polls condition every 20 ms until it holds or the deadline passes.
-bool PollUntil(const std::function<bool()>& condition, int timeoutMs) {
-    const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(timeoutMs);
-    while (true) {
-        if (condition()) return true;
-        if (std::chrono::steady_clock::now() > deadline) return false;
-        std::this_thread::sleep_for(std::chrono::milliseconds(20));
-    }
-}
-
 struct TopLevelSearch {
     DWORD processId;
-    const std::function<bool(const std::wstring&, const std::wstring&)>* match;
+    const std::function<bool(HWND)>* match;
     HWND found;
 };
 
@@ -30,12 +25,128 @@ BOOL CALLBACK CheckTopLevel(HWND window, LPARAM parameter) {
     DWORD owner = 0;
     GetWindowThreadProcessId(window, &owner);
     if (owner != search->processId || !IsWindowVisible(window)) return TRUE;
-    if (!(*search->match)(ClassName(window), WindowText(window))) return TRUE;
+    if (!(*search->match)(window)) return TRUE;
     search->found = window;
     return FALSE;
 }
 
+// The static control that holds a message box's text.
+constexpr int kMessageTextId = 0xFFFF;
+
+ChildWindow Describe(HWND window, HWND relativeTo) {
+    ChildWindow entry{window, ClassName(window), WindowText(window), {}, IsWindowVisible(window) != 0};
+    GetWindowRect(window, &entry.rect);
+    MapWindowPoints(HWND_DESKTOP, relativeTo, reinterpret_cast<POINT*>(&entry.rect), 2);
+    return entry;
+}
+
+struct DescendantSearch {
+    HWND root;
+    std::vector<ChildWindow>* found;
+};
+
+BOOL CALLBACK AddDescendant(HWND window, LPARAM parameter) {
+    auto* search = reinterpret_cast<DescendantSearch*>(parameter);
+    search->found->push_back(Describe(window, search->root));
+    return TRUE;
+}
+
+std::vector<MenuTitle> ToTitles(const menu_reader::Snapshot& snapshot) {
+    std::vector<MenuTitle> bar;
+    for (LONG i = 0; i < snapshot.count; ++i) {
+        const menu_reader::Item& item = snapshot.items[i];
+        std::wstring text(item.text);
+        if (item.level == 0) {
+            bar.push_back({text, {}});
+        } else if (!bar.empty()) {
+            if (item.state & MF_SEPARATOR) text = L"-";
+            bar.back().entries.push_back({text, item.id, item.state});
+        }
+    }
+    return bar;
+}
+
+// Reads the menu bar inside the window's process: menu_reader.dll, hooked
+// into its thread, answers a posted request through shared memory.
+std::vector<MenuTitle> ReadMenuBarInside(HWND window, int timeoutMs) {
+    static HMODULE reader = LoadLibraryW((OwnFolder() + L"\\menu_reader.dll").c_str());
+    // GetProcAddress gives every function as FARPROC.
+    const auto hook = reinterpret_cast<HOOKPROC>(
+        reinterpret_cast<void*>(GetProcAddress(reader, menu_reader::kHookProcName)));
+    if (!hook) return {};
+    static LONG requests = 0;
+    const LPARAM request = InterlockedIncrement(&requests);
+    wchar_t memoryName[96], eventName[96];
+    menu_reader::SharedNames(GetCurrentProcessId(), request, memoryName, eventName);
+    HANDLE mapping = CreateFileMappingW(INVALID_HANDLE_VALUE, nullptr, PAGE_READWRITE, 0,
+                                        sizeof(menu_reader::Snapshot), memoryName);
+    HANDLE done = CreateEventW(nullptr, TRUE, FALSE, eventName);
+    std::vector<MenuTitle> bar;
+    if (mapping && done) {
+        HHOOK installed =
+            SetWindowsHookExW(WH_GETMESSAGE, hook, reader, GetWindowThreadProcessId(window, nullptr));
+        if (installed &&
+            PostMessageW(window, RegisterWindowMessageW(menu_reader::kRequestMessage),
+                         GetCurrentProcessId(), request) &&
+            WaitForSingleObject(done, static_cast<DWORD>(timeoutMs)) == WAIT_OBJECT_0) {
+            if (const auto* snapshot = static_cast<const menu_reader::Snapshot*>(
+                    MapViewOfFile(mapping, FILE_MAP_READ, 0, 0, sizeof(menu_reader::Snapshot)))) {
+                if (snapshot->complete) bar = ToTitles(*snapshot);
+                UnmapViewOfFile(snapshot);
+            }
+        }
+        if (installed) UnhookWindowsHookEx(installed);
+    }
+    if (done) CloseHandle(done);
+    if (mapping) CloseHandle(mapping);
+    return bar;
+}
+
+// Memory in another window's process, for messages that pass a pointer.
+class RemoteMemory {
+public:
+    RemoteMemory(HWND window, std::size_t size) : size_(size) {
+        DWORD processId = 0;
+        GetWindowThreadProcessId(window, &processId);
+        process_ = OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE, FALSE,
+                               processId);
+        if (process_)
+            address_ = VirtualAllocEx(process_, nullptr, size, MEM_COMMIT | MEM_RESERVE,
+                                      PAGE_READWRITE);
+    }
+    ~RemoteMemory() {
+        if (address_) VirtualFreeEx(process_, address_, 0, MEM_RELEASE);
+        if (process_) CloseHandle(process_);
+    }
+    RemoteMemory(const RemoteMemory&) = delete;
+    RemoteMemory& operator=(const RemoteMemory&) = delete;
+
+    void* Address() const { return address_; }
+    bool Read(void* to) const {
+        SIZE_T read = 0;
+        return address_ && ReadProcessMemory(process_, address_, to, size_, &read) && read == size_;
+    }
+
+private:
+    std::size_t size_;
+    HANDLE process_ = nullptr;
+    void* address_ = nullptr;
+};
+
+void Send(std::vector<INPUT>& inputs) {
+    SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
+}
+
 }  // namespace
+
+bool WaitUntil(const std::function<bool()>& condition, int timeoutMs) {
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(timeoutMs);
+    while (true) {
+        if (condition()) return true;
+        if (std::chrono::steady_clock::now() > deadline) return false;
+        std::this_thread::sleep_for(std::chrono::milliseconds(20));
+    }
+}
 
 TempFolder::TempFolder() {
     wchar_t base[MAX_PATH];
@@ -47,6 +158,9 @@ TempFolder::TempFolder() {
 }
 
 TempFolder::~TempFolder() {
+    // Read-only files (a test may make some) would stay behind.
+    for (const std::wstring& name : FileNames())
+        SetFileAttributesW((path_ + L"\\" + name).c_str(), FILE_ATTRIBUTE_NORMAL);
     // SHFileOperation wants a double-NUL-terminated list.
     std::wstring from = path_ + L'\0';
     SHFILEOPSTRUCTW operation{};
@@ -69,11 +183,38 @@ void TempFolder::CopyIn(const std::wstring& source, const std::wstring& name) co
     CopyFileW(source.c_str(), (path_ + L"\\" + name).c_str(), FALSE);
 }
 
+std::vector<std::wstring> TempFolder::FileNames() const {
+    std::vector<std::wstring> names;
+    WIN32_FIND_DATAW found;
+    HANDLE search = FindFirstFileW((path_ + L"\\*").c_str(), &found);
+    if (search == INVALID_HANDLE_VALUE) return names;
+    do {
+        const std::wstring name = found.cFileName;
+        if (name != L"." && name != L"..") names.push_back(name);
+    } while (FindNextFileW(search, &found));
+    FindClose(search);
+    std::sort(names.begin(), names.end());
+    return names;
+}
+
 std::wstring OwnFolder() {
     wchar_t path[MAX_PATH];
     const DWORD length = GetModuleFileNameW(nullptr, path, MAX_PATH);
     std::wstring folder(path, length);
     return folder.substr(0, folder.find_last_of(L'\\'));
+}
+
+std::optional<std::string> ReadFileBytes(const std::wstring& path) {
+    HANDLE file = CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                              nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file == INVALID_HANDLE_VALUE) return std::nullopt;
+    std::string bytes;
+    char buffer[4096];
+    DWORD read = 0;
+    while (::ReadFile(file, buffer, sizeof buffer, &read, nullptr) && read > 0)
+        bytes.append(buffer, read);
+    CloseHandle(file);
+    return bytes;
 }
 
 Program::Program(const std::wstring& exe, const std::wstring& folder) {
@@ -94,11 +235,9 @@ Program::~Program() {
     CloseHandle(info_.hProcess);
 }
 
-HWND Program::WaitForWindow(
-    const std::function<bool(const std::wstring&, const std::wstring&)>& match,
-    int timeoutMs) const {
+HWND Program::WaitForWindow(const std::function<bool(HWND)>& match, int timeoutMs) const {
     TopLevelSearch search{info_.dwProcessId, &match, nullptr};
-    PollUntil(
+    WaitUntil(
         [&] {
             EnumWindows(CheckTopLevel, reinterpret_cast<LPARAM>(&search));
             return search.found != nullptr;
@@ -107,9 +246,33 @@ HWND Program::WaitForWindow(
     return search.found;
 }
 
+HWND Program::WaitForWindow(
+    const std::function<bool(const std::wstring&, const std::wstring&)>& match,
+    int timeoutMs) const {
+    return WaitForWindow(
+        [&](HWND window) { return match(ClassName(window), WindowText(window)); }, timeoutMs);
+}
+
 HWND Program::WaitForMessageBox(int timeoutMs) const {
     return WaitForWindow(
         [](const std::wstring& className, const std::wstring&) { return className == L"#32770"; },
+        timeoutMs);
+}
+
+HWND Program::WaitForMessageBox(const std::wstring& caption, int timeoutMs) const {
+    return WaitForWindow(
+        [&](HWND window) {
+            return ClassName(window) == L"#32770" && WindowText(window) == caption &&
+                   GetDlgItem(window, kMessageTextId) != nullptr;
+        },
+        timeoutMs);
+}
+
+HWND Program::WaitForDialog(const std::wstring& caption, int timeoutMs) const {
+    return WaitForWindow(
+        [&](const std::wstring& className, const std::wstring& text) {
+            return className == L"#32770" && text == caption;
+        },
         timeoutMs);
 }
 
@@ -133,13 +296,24 @@ std::wstring ClassName(HWND window) {
 
 std::vector<ChildWindow> Children(HWND parent) {
     std::vector<ChildWindow> children;
-    for (HWND child = GetWindow(parent, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
-        ChildWindow entry{child, ClassName(child), WindowText(child), {}, IsWindowVisible(child) != 0};
-        GetWindowRect(child, &entry.rect);
-        MapWindowPoints(HWND_DESKTOP, parent, reinterpret_cast<POINT*>(&entry.rect), 2);
-        children.push_back(entry);
-    }
+    for (HWND child = GetWindow(parent, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT))
+        children.push_back(Describe(child, parent));
     return children;
+}
+
+std::vector<ChildWindow> Descendants(HWND root) {
+    std::vector<ChildWindow> found;
+    DescendantSearch search{root, &found};
+    EnumChildWindows(root, AddDescendant, reinterpret_cast<LPARAM>(&search));
+    return found;
+}
+
+const ChildWindow* Find(const std::vector<ChildWindow>& windows, const std::wstring& className,
+                        const std::wstring& text) {
+    for (const ChildWindow& window : windows)
+        if (_wcsicmp(window.className.c_str(), className.c_str()) == 0 && window.text == text)
+            return &window;
+    return nullptr;
 }
 
 SIZE ClientSize(HWND window) {
@@ -155,8 +329,7 @@ SIZE OuterSize(HWND window) {
 }
 
 std::wstring MessageBoxText(HWND box) {
-    // The message text is the static control with the id 0xFFFF.
-    HWND text = GetDlgItem(box, 0xFFFF);
+    HWND text = GetDlgItem(box, kMessageTextId);
     if (text) return WindowText(text);
     for (const ChildWindow& child : Children(box))
         if (child.className == L"Static" && !child.text.empty()) return child.text;
@@ -171,6 +344,130 @@ void DismissMessageBox(HWND box) {
         }
     }
     PostMessageW(box, WM_CLOSE, 0, 0);
+}
+
+bool PressButton(HWND dialog, int id) {
+    HWND button = GetDlgItem(dialog, id);
+    return button && PostMessageW(button, BM_CLICK, 0, 0);
+}
+
+// ---- Menus ------------------------------------------------------------------------------
+
+std::vector<MenuTitle> ReadMenuBar(HWND window, int timeoutMs) {
+    HMENU bar = GetMenu(window);
+    if (!bar) return {};
+    if (GetMenuItemCount(bar) < 0) return ReadMenuBarInside(window, timeoutMs);
+    const auto snapshot = std::make_unique<menu_reader::Snapshot>();
+    menu_reader::CopyMenuBar(window, *snapshot);
+    return ToTitles(*snapshot);
+}
+
+const MenuEntry* FindMenuEntry(const std::vector<MenuTitle>& bar, const std::wstring& title,
+                               const std::wstring& entry) {
+    for (const MenuTitle& candidate : bar) {
+        if (candidate.text != title) continue;
+        for (const MenuEntry& item : candidate.entries)
+            if (item.text == entry) return &item;
+    }
+    return nullptr;
+}
+
+void ChooseMenuEntry(HWND window, const MenuEntry& entry) {
+    PostMessageW(window, WM_COMMAND, MAKEWPARAM(entry.id, 0), 0);
+}
+
+// ---- Keyboard and mouse -------------------------------------------------------------------
+
+bool BringToFront(HWND window, int timeoutMs) {
+    return WaitUntil(
+        [&] {
+            if (GetForegroundWindow() == window) return true;
+            SetForegroundWindow(window);
+            return false;
+        },
+        timeoutMs);
+}
+
+void PressKeys(std::initializer_list<WORD> virtualKeys) {
+    std::vector<INPUT> inputs;
+    auto key = [&](WORD virtualKey, DWORD flags) {
+        INPUT input{};
+        input.type = INPUT_KEYBOARD;
+        input.ki.wVk = virtualKey;
+        input.ki.wScan = static_cast<WORD>(MapVirtualKeyW(virtualKey, MAPVK_VK_TO_VSC));
+        input.ki.dwFlags = flags;
+        inputs.push_back(input);
+    };
+    for (WORD virtualKey : virtualKeys) key(virtualKey, 0);
+    for (auto it = std::rbegin(virtualKeys); it != std::rend(virtualKeys); ++it)
+        key(*it, KEYEVENTF_KEYUP);
+    Send(inputs);
+}
+
+void MoveMouse(POINT screen) {
+    const int width = GetSystemMetrics(SM_CXSCREEN);
+    const int height = GetSystemMetrics(SM_CYSCREEN);
+    std::vector<INPUT> inputs(1);
+    inputs[0].type = INPUT_MOUSE;
+    inputs[0].mi.dx = MulDiv(screen.x, 65535, width - 1);
+    inputs[0].mi.dy = MulDiv(screen.y, 65535, height - 1);
+    inputs[0].mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
+    Send(inputs);
+}
+
+void Click() {
+    std::vector<INPUT> inputs(2);
+    inputs[0].type = inputs[1].type = INPUT_MOUSE;
+    inputs[0].mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
+    inputs[1].mi.dwFlags = MOUSEEVENTF_LEFTUP;
+    Send(inputs);
+}
+
+POINT ScreenPoint(HWND window, const RECT& clientRect) {
+    POINT point{(clientRect.left + clientRect.right) / 2, (clientRect.top + clientRect.bottom) / 2};
+    ClientToScreen(window, &point);
+    return point;
+}
+
+COLORREF ScreenColor(POINT screen) {
+    HDC desktop = GetDC(nullptr);
+    if (!desktop) return CLR_INVALID;
+    const COLORREF color = GetPixel(desktop, screen.x, screen.y);
+    ReleaseDC(nullptr, desktop);
+    return color;
+}
+
+// ---- Controls of another process -----------------------------------------------------------
+
+std::optional<RECT> ToolbarButtonRect(HWND toolbar, int index) {
+    RemoteMemory memory(toolbar, sizeof(RECT));
+    if (!memory.Address()) return std::nullopt;
+    RECT rect{};
+    if (!SendMessageW(toolbar, TB_GETITEMRECT, static_cast<WPARAM>(index),
+                      reinterpret_cast<LPARAM>(memory.Address())) ||
+        !memory.Read(&rect))
+        return std::nullopt;
+    return rect;
+}
+
+// ---- Common dialogs ------------------------------------------------------------------------
+
+bool SubmitFileDialog(HWND dialog, const std::wstring& path) {
+    // The file name field: a combo box (cmb13) with an edit control inside
+    // on Windows, a plain edit control (edt1) in older layouts and Wine.
+    constexpr int kFileNameCombo = 0x47C;
+    constexpr int kFileNameEdit = 0x480;
+    HWND field = nullptr;
+    if (HWND combo = GetDlgItem(dialog, kFileNameCombo)) {
+        field = FindWindowExW(combo, nullptr, L"Edit", nullptr);
+        if (!field)
+            if (HWND inner = FindWindowExW(combo, nullptr, L"ComboBox", nullptr))
+                field = FindWindowExW(inner, nullptr, L"Edit", nullptr);
+    }
+    if (!field) field = GetDlgItem(dialog, kFileNameEdit);
+    if (!field) return false;
+    SendMessageW(field, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(path.c_str()));
+    return PressButton(dialog, IDOK);
 }
 
 }  // namespace probe

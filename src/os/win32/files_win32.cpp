@@ -50,7 +50,14 @@ bool Usable(const std::string& path) { return !path.empty() && path.find('\0') =
 
 bool CopyFileOver(const std::string& from, const std::string& to) {
     if (!Usable(from) || !Usable(to)) return false;
-    return ::CopyFileW(win32::Widen(from).c_str(), win32::Widen(to).c_str(), FALSE) != FALSE;
+    const std::wstring target = win32::Widen(to);
+    if (!::CopyFileW(win32::Widen(from).c_str(), target.c_str(), FALSE)) return false;
+    // The copy is the caller's to write, even where the original is
+    // read-only (CopyFile keeps the attribute).
+    const DWORD attributes = ::GetFileAttributesW(target.c_str());
+    if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY))
+        ::SetFileAttributesW(target.c_str(), attributes & ~DWORD{FILE_ATTRIBUTE_READONLY});
+    return true;
 }
 
 bool MoveFileOver(const std::string& from, const std::string& to) {

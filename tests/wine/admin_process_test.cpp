@@ -1,0 +1,500 @@
+// The real editor admin.exe, started from a temporary folder that holds a
+// copy of it, used through its windows as a user or a screen reader would:
+// captions, menus, real keys and mouse moves, the common dialogs, message
+// boxes, and the project files it writes.
+#include "program_probe.h"
+
+#include <commctrl.h>
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <memory>
+#include <sstream>
+
+namespace {
+
+using probe::ChildWindow;
+
+constexpr wchar_t kCaption[] = L"Orlimar Pavonel Admin 98";
+constexpr wchar_t kOpenTitle[] = L"Vorhandenes Projekt \u00f6ffnen";
+constexpr wchar_t kSaveTitle[] = L"Projekt speichern unter";
+constexpr wchar_t kFile[] = L"&Datei";
+constexpr wchar_t kView[] = L"&Ansicht";
+constexpr wchar_t kSaveAs[] = L"Speichern unter";
+constexpr wchar_t kNameLabel[] = L"&Wie hei\u00dft Ihr Projekt:";
+
+// Every key of [General] and three entries, some keys left out; the name
+// has an umlaut (Windows-1252).
+const char kFair[] =
+    "[General]\r\nName=Messe K\xf6ln\r\nItems=3\r\nBackColor=32768\r\nForeColor=16777215\r\n"
+    "HighColor=65535\r\nFontSize=12\r\nFont=Arial\r\nBackgroundPic=\r\nColorPic=True\r\n"
+    "SplashPic=\\splash.bmp\r\nSplashTime=5\r\nSourceDir=C:\\cd\r\n"
+    "[Item1]\r\nCommand=\\docs\\liesmich.txt\r\nDesc=Hinweise zur CD\r\nIcon=\\icons\\doc.ico\r\n"
+    "txt=Lies mich!\r\n"
+    "[Item2]\r\nCommand=http://www.orlimar.example/\r\ntxt=Homepage\r\n"
+    "[Item3]\r\nDesc=Die aktuellen Preise\r\ntxt=Preise\r\n";
+
+// The non-empty lines of an INI file, without line ends.
+std::vector<std::string> Lines(const std::string& bytes) {
+    std::vector<std::string> lines;
+    std::istringstream in(bytes);
+    for (std::string line; std::getline(in, line);) {
+        if (!line.empty() && line.back() == '\r') line.pop_back();
+        if (!line.empty()) lines.push_back(line);
+    }
+    return lines;
+}
+
+class AdminProcess : public ::testing::Test {
+protected:
+    // Stages admin.exe and starts it; main_ is its main window.
+    void Start() {
+        folder_ = std::make_unique<probe::TempFolder>();
+        folder_->CopyIn(probe::OwnFolder() + L"\\admin.exe", L"admin.exe");
+        program_ = std::make_unique<probe::Program>(folder_->Path() + L"\\admin.exe",
+                                                    folder_->Path());
+        main_ = program_->WaitForWindow(
+            [](const std::wstring&, const std::wstring& caption) { return caption == kCaption; });
+    }
+
+    std::wstring PathOf(const std::wstring& name) const { return folder_->Path() + L"\\" + name; }
+
+    // The first control of the main window with this class and text.
+    HWND Control(const std::wstring& className, const std::wstring& text) const {
+        const auto all = probe::Descendants(main_);
+        const ChildWindow* found = probe::Find(all, className, text);
+        return found ? found->handle : nullptr;
+    }
+
+    HWND FirstOfClass(const std::wstring& className) const {
+        for (const ChildWindow& child : probe::Descendants(main_))
+            if (_wcsicmp(child.className.c_str(), className.c_str()) == 0) return child.handle;
+        return nullptr;
+    }
+
+    HWND StatusBar() const { return FirstOfClass(L"msctls_statusbar32"); }
+
+    // The field a label names is the window after it, as the label's
+    // access key and a screen reader take it.
+    HWND NameField() const {
+        HWND label = Control(L"Static", kNameLabel);
+        return label ? GetWindow(label, GW_HWNDNEXT) : nullptr;
+    }
+
+    // Types text into an edit control: WM_SETTEXT makes it notify its
+    // parent of the change as typing does.
+    static void Type(HWND edit, const std::wstring& text) {
+        SendMessageW(edit, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()));
+    }
+
+    // Chooses a menu entry by its title and text; false when there is none.
+    bool Choose(const std::wstring& title, const std::wstring& entry) const {
+        const auto bar = probe::ReadMenuBar(main_);
+        const probe::MenuEntry* found = probe::FindMenuEntry(bar, title, entry);
+        if (!found) return false;
+        probe::ChooseMenuEntry(main_, *found);
+        return true;
+    }
+
+    // The view menu's entries that carry a check mark, one string.
+    std::wstring CheckedViewEntries() const {
+        std::wstring checked;
+        for (const probe::MenuTitle& title : probe::ReadMenuBar(main_))
+            if (title.text == kView)
+                for (const probe::MenuEntry& entry : title.entries)
+                    if (entry.Checked()) checked += entry.text + L";";
+        return checked;
+    }
+
+    // Fills the open or save dialog with this caption and confirms it.
+    ::testing::AssertionResult SubmitDialog(const std::wstring& caption,
+                                            const std::wstring& path) const {
+        HWND dialog = program_->WaitForDialog(caption);
+        if (!dialog) return ::testing::AssertionFailure() << "no dialog";
+        if (!probe::SubmitFileDialog(dialog, path))
+            return ::testing::AssertionFailure() << "no file name field";
+        if (!probe::WaitUntil([&] { return !IsWindowVisible(dialog); }, 5000))
+            return ::testing::AssertionFailure() << "the dialog stays";
+        return ::testing::AssertionSuccess();
+    }
+
+    bool StatusShows(const std::wstring& text) const {
+        return probe::WaitUntil([&] { return probe::WindowText(StatusBar()) == text; }, 5000);
+    }
+
+    void TearDown() override {
+        program_.reset();
+        folder_.reset();
+    }
+
+    std::unique_ptr<probe::TempFolder> folder_;
+    std::unique_ptr<probe::Program> program_;
+    HWND main_ = nullptr;
+};
+
+TEST_F(AdminProcess, MainWindowShowsItsFrameMenusAndEmptyProject) {
+    Start();
+    ASSERT_NE(main_, nullptr);
+    // 6855 x 5235 twips at 15 twips a pixel.
+    const SIZE client = probe::ClientSize(main_);
+    EXPECT_NEAR(client.cx, 457, 1);
+    EXPECT_NEAR(client.cy, 349, 1);
+    EXPECT_EQ(probe::WindowText(StatusBar()), L"Neues Projekt");
+    // The project, ten entries and their four fields each.
+    HWND tree = FirstOfClass(L"SysTreeView32");
+    ASSERT_NE(tree, nullptr);
+    EXPECT_EQ(SendMessageW(tree, TVM_GETCOUNT, 0, 0), 51);
+    EXPECT_EQ(probe::WindowText(NameField()), L"Project XY");
+
+    const auto bar = probe::ReadMenuBar(main_);
+    const std::vector<std::pair<std::wstring, std::vector<std::wstring>>> expected = {
+        {L"&Datei",
+         {L"&Neu\tStrg+N", L"&\u00d6ffnen\tStrg+O", L"&Speichern\tStrg+S", L"Speichern unter", L"-",
+          L"&Beenden\tStrg+Q"}},
+        {L"&Ansicht",
+         {L"&Allgemein\tStrg+A", L"&Farben\tStrg+F", L"&Eintr\u00e4ge\tStrg+E", L"&Test\tStrg+T"}},
+        {L"&Extras", {L"&Laufwerks-Assistent\tStrg+L", L"-", L"&Optionen"}},
+        {L"&?", {L"&Hilfethemen", L"-", L"&Info\tStrg+I"}},
+    };
+    ASSERT_EQ(bar.size(), expected.size()) << "menu bar not readable";
+    for (std::size_t i = 0; i < expected.size(); ++i) {
+        SCOPED_TRACE(i);
+        EXPECT_EQ(bar[i].text, expected[i].first);
+        std::vector<std::wstring> entries;
+        for (const probe::MenuEntry& entry : bar[i].entries) {
+            entries.push_back(entry.text);
+            EXPECT_EQ(entry.state & MF_GRAYED, 0u) << entry.text;
+        }
+        EXPECT_EQ(entries, expected[i].second);
+    }
+    EXPECT_EQ(CheckedViewEntries(), L"&Allgemein\tStrg+A;");
+}
+
+// Each route to a page brings exactly that page's controls to view and
+// moves the view menu's check mark there.
+TEST_F(AdminProcess, MenuShortcutsAndSelectorSwitchPages) {
+    Start();
+    ASSERT_NE(main_, nullptr);
+    struct PageMark {
+        const wchar_t* viewEntry;
+        const wchar_t* className;  // a control that only this page has
+        const wchar_t* text;
+    };
+    const PageMark pages[] = {
+        {L"&Allgemein\tStrg+A", L"Static", kNameLabel},
+        {L"&Farben\tStrg+F", L"Button", L"&Text"},
+        {L"&Eintr\u00e4ge\tStrg+E", L"SysTreeView32", L""},
+        {L"&Test\tStrg+T", L"Button", L"Jetzt &testen!"},
+    };
+    auto visible = [&](int page) {
+        HWND mark = Control(pages[page].className, pages[page].text);
+        return mark && IsWindowVisible(mark);
+    };
+    auto expectShown = [&](int shown) {
+        SCOPED_TRACE(shown);
+        const std::wstring check = std::wstring(pages[shown].viewEntry) + L";";
+        probe::WaitUntil(
+            [&] {
+                for (int page = 0; page < 4; ++page)
+                    if (visible(page) != (page == shown)) return false;
+                return CheckedViewEntries() == check;
+            },
+            5000);
+        for (int page = 0; page < 4; ++page) EXPECT_EQ(visible(page), page == shown) << page;
+        EXPECT_EQ(CheckedViewEntries(), check);
+    };
+
+    HWND name = NameField();
+    ASSERT_NE(name, nullptr);
+
+    // The menu entry's command.
+    ASSERT_TRUE(Choose(kView, pages[1].viewEntry));
+    expectShown(1);
+    EXPECT_FALSE(IsWindowVisible(name));
+
+    // Real keys to the window in front: Ctrl+E and Ctrl+T.
+    ASSERT_TRUE(probe::BringToFront(main_)) << "the window cannot come to the front";
+    probe::PressKeys({VK_CONTROL, 'E'});
+    expectShown(2);
+    probe::PressKeys({VK_CONTROL, 'T'});
+    expectShown(3);
+
+    // A real click on the first picture button of the selector strip.
+    HWND selectorLabel = Control(L"Static", L"Allgemein");
+    ASSERT_NE(selectorLabel, nullptr);
+    HWND strip = GetParent(selectorLabel);
+    HWND firstButton = nullptr;
+    for (const ChildWindow& child : probe::Children(strip))
+        if (child.className == L"Button" && !firstButton) firstButton = child.handle;
+    ASSERT_NE(firstButton, nullptr);
+    RECT button{};
+    GetClientRect(firstButton, &button);
+    probe::MoveMouse(probe::ScreenPoint(firstButton, button));
+    probe::Click();
+    expectShown(0);
+}
+
+// The preview on page "Farben" shows the project's background colour
+// (8421376, 0x808000, teal), the one a save writes: at start as after
+// "&Neu". Read from the screen, left of the centred sample caption.
+TEST_F(AdminProcess, PreviewShowsTheNewProjectsBackgroundColour) {
+    Start();
+    ASSERT_NE(main_, nullptr);
+    ASSERT_TRUE(Choose(kView, L"&Farben\tStrg+F"));
+    HWND sample = Control(L"Static", L"Orlimar - for a better working");
+    ASSERT_NE(sample, nullptr);
+    ASSERT_TRUE(probe::WaitUntil([&] { return IsWindowVisible(sample) != 0; }, 5000));
+    HWND preview = GetParent(sample);
+    RECT inside{};
+    GetClientRect(preview, &inside);
+    const RECT spot{8, inside.bottom / 2, 10, inside.bottom / 2 + 2};
+    const COLORREF teal = RGB(0, 128, 128);
+    auto shows = [&](COLORREF& seen) {
+        return probe::WaitUntil(
+            [&] {
+                seen = probe::ScreenColor(probe::ScreenPoint(preview, spot));
+                return seen == teal;
+            },
+            3000);
+    };
+    COLORREF seen = 0;
+    EXPECT_TRUE(shows(seen)) << "at start: 0x" << std::hex << seen;
+
+    ASSERT_TRUE(Choose(kFile, L"&Neu\tStrg+N"));
+    ASSERT_TRUE(Choose(kView, L"&Farben\tStrg+F"));
+    EXPECT_TRUE(shows(seen)) << "after New: 0x" << std::hex << seen;
+}
+
+TEST_F(AdminProcess, ToolbarButtonsShowTheirTooltipsUnderTheMouse) {
+    Start();
+    ASSERT_NE(main_, nullptr);
+    HWND toolbar = FirstOfClass(L"ToolbarWindow32");
+    ASSERT_NE(toolbar, nullptr);
+    HWND tips = reinterpret_cast<HWND>(SendMessageW(toolbar, TB_GETTOOLTIPS, 0, 0));
+    ASSERT_NE(tips, nullptr);
+    const wchar_t* const expected[] = {L"Neu", L"Datei \u00f6ffnen", L"Speichern",
+                                       L"Laufwerksassistent", L"\u00dcber..."};
+    ASSERT_EQ(SendMessageW(toolbar, TB_BUTTONCOUNT, 0, 0), 5);
+    ASSERT_TRUE(probe::BringToFront(main_));
+    for (int i = 0; i < 5; ++i) {
+        SCOPED_TRACE(i);
+        const auto rect = probe::ToolbarButtonRect(toolbar, i);
+        ASSERT_TRUE(rect.has_value());
+        probe::MoveMouse(probe::ScreenPoint(toolbar, *rect));
+        std::wstring shown;
+        EXPECT_TRUE(probe::WaitUntil(
+            [&] {
+                shown = probe::WindowText(tips);
+                return IsWindowVisible(tips) && shown == expected[i];
+            },
+            5000))
+            << "tooltip \"" << shown << "\", visible " << IsWindowVisible(tips);
+    }
+}
+
+TEST_F(AdminProcess, OpenedProjectIsSavedUnderANewNameThroughTheDialogs) {
+    Start();
+    ASSERT_NE(main_, nullptr);
+    folder_->WriteFile(L"messe.ini", kFair);
+    ASSERT_TRUE(Choose(kFile, L"&\u00d6ffnen\tStrg+O"));
+    ASSERT_TRUE(SubmitDialog(kOpenTitle, PathOf(L"messe.ini")));
+    EXPECT_TRUE(StatusShows(PathOf(L"messe.ini")));
+    HWND name = NameField();
+    EXPECT_EQ(probe::WindowText(name), L"Messe K\u00f6ln");
+    // The count of entries appears beside its spin control.
+    EXPECT_NE(Control(L"Static", L"3"), nullptr);
+
+    Type(name, L"Messe D\u00fcsseldorf");
+    ASSERT_TRUE(Choose(kFile, kSaveAs));
+    ASSERT_TRUE(SubmitDialog(kSaveTitle, PathOf(L"neu.ini")));
+    EXPECT_TRUE(StatusShows(PathOf(L"neu.ini")));
+    const auto saved = probe::ReadFileBytes(PathOf(L"neu.ini"));
+    ASSERT_TRUE(saved.has_value());
+    const std::vector<std::string> expected = {
+        "[General]", "Name=Messe D\xfcsseldorf", "Items=3", "BackColor=32768",
+        "ForeColor=16777215", "HighColor=65535", "FontSize=12", "Font=Arial", "BackgroundPic=",
+        "ColorPic=True", "SplashPic=\\splash.bmp", "SplashTime=5", "SourceDir=C:\\cd",
+        "[Item1]", "Command=\\docs\\liesmich.txt", "Desc=Hinweise zur CD",
+        "Icon=\\icons\\doc.ico", "txt=Lies mich!",
+        "[Item2]", "Command=http://www.orlimar.example/", "Desc=", "Icon=", "txt=Homepage",
+        "[Item3]", "Command=", "Desc=Die aktuellen Preise", "Icon=", "txt=Preise"};
+    EXPECT_EQ(Lines(*saved), expected);
+    // The file it came from stays as it was; no temporary file is left.
+    EXPECT_EQ(probe::ReadFileBytes(PathOf(L"messe.ini")), std::string(kFair));
+    EXPECT_EQ(folder_->FileNames(),
+              (std::vector<std::wstring>{L"admin.exe", L"messe.ini", L"neu.ini"}));
+
+    // Saved: closing asks nothing.
+    PostMessageW(main_, WM_CLOSE, 0, 0);
+    EXPECT_TRUE(program_->WaitForExit());
+}
+
+// Ctrl+S on an opened project writes back to its file without a dialog;
+// what the editor does not know (a key, a section) stays in the file.
+TEST_F(AdminProcess, SaveWritesTheOpenedFileInPlaceAndKeepsForeignLines) {
+    Start();
+    ASSERT_NE(main_, nullptr);
+    folder_->WriteFile(L"kelvo.ini",
+                       "[General]\r\nName=Alt\r\nAutor=Orlimar\r\nItems=1\r\n"
+                       "[Item1]\r\ntxt=Eins\r\n[Notizen]\r\nStand=1998\r\n");
+    ASSERT_TRUE(Choose(kFile, L"&\u00d6ffnen\tStrg+O"));
+    ASSERT_TRUE(SubmitDialog(kOpenTitle, PathOf(L"kelvo.ini")));
+    ASSERT_TRUE(StatusShows(PathOf(L"kelvo.ini")));
+    Type(NameField(), L"Neu");
+
+    ASSERT_TRUE(probe::BringToFront(main_));
+    probe::PressKeys({VK_CONTROL, 'S'});
+    std::vector<std::string> lines;
+    EXPECT_TRUE(probe::WaitUntil(
+        [&] {
+            lines = Lines(probe::ReadFileBytes(PathOf(L"kelvo.ini")).value_or(""));
+            return std::find(lines.begin(), lines.end(), "Name=Neu") != lines.end();
+        },
+        5000));
+    for (const char* kept : {"Autor=Orlimar", "[Notizen]", "Stand=1998", "txt=Eins"})
+        EXPECT_NE(std::find(lines.begin(), lines.end(), kept), lines.end()) << kept;
+    EXPECT_EQ(program_->WaitForDialog(kSaveTitle, 300), nullptr);
+    EXPECT_EQ(folder_->FileNames(), (std::vector<std::wstring>{L"admin.exe", L"kelvo.ini"}));
+    PostMessageW(main_, WM_CLOSE, 0, 0);
+    EXPECT_TRUE(program_->WaitForExit());
+}
+
+TEST_F(AdminProcess, ClosingAfterAnEditAsksToSaveAndEachAnswerDoesItsPart) {
+    Start();
+    ASSERT_NE(main_, nullptr);
+    Type(NameField(), L"Ge\u00e4ndert");
+    auto closeAndAnswer = [&](int button) {
+        PostMessageW(main_, WM_CLOSE, 0, 0);
+        HWND box = program_->WaitForMessageBox(L"Beenden");
+        ASSERT_NE(box, nullptr);
+        EXPECT_EQ(probe::MessageBoxText(box),
+                  L"Ihr Projekt ist noch nicht gespeichert! Wollen Sie jetzt speichern?");
+        ASSERT_TRUE(probe::PressButton(box, button));
+        EXPECT_TRUE(probe::WaitUntil([&] { return !IsWindowVisible(box); }, 5000));
+    };
+
+    // Cancel: the window stays.
+    closeAndAnswer(IDCANCEL);
+    EXPECT_FALSE(program_->WaitForExit(300));
+    EXPECT_TRUE(IsWindowVisible(main_));
+
+    // Yes, then Cancel in the save dialog: nothing was saved, so the window stays.
+    closeAndAnswer(IDYES);
+    HWND dialog = program_->WaitForDialog(kSaveTitle);
+    ASSERT_NE(dialog, nullptr);
+    ASSERT_TRUE(probe::PressButton(dialog, IDCANCEL));
+    EXPECT_FALSE(program_->WaitForExit(300));
+    EXPECT_TRUE(IsWindowVisible(main_));
+
+    // No: the program ends and writes nothing.
+    closeAndAnswer(IDNO);
+    EXPECT_TRUE(program_->WaitForExit());
+    EXPECT_EQ(folder_->FileNames(), std::vector<std::wstring>{L"admin.exe"});
+}
+
+// A save that cannot replace the file: the dialog's overwrite question is
+// confirmed, then the editor names the path in its own message, the file
+// keeps every byte, no temporary file is left, and the edit stays unsaved.
+class FailedSave : public AdminProcess {
+protected:
+    static constexpr char kOld[] = "[General]\r\nName=Alt\r\nItems=1\r\n";
+
+    // After Start(), with alt.ini made unwritable.
+    void SaveOverAndSeeTheMessage() {
+        ASSERT_NE(main_, nullptr);
+        Type(NameField(), L"Neu");
+        ASSERT_TRUE(Choose(kFile, kSaveAs));
+        HWND dialog = program_->WaitForDialog(kSaveTitle);
+        ASSERT_NE(dialog, nullptr);
+        ASSERT_TRUE(probe::SubmitFileDialog(dialog, PathOf(L"alt.ini")));
+        // The dialog asks whether to replace the file (under its own caption
+        // in Wine, "Confirm Save As" in Windows).
+        HWND replace = program_->WaitForWindow([&](HWND window) {
+            return window != dialog && probe::ClassName(window) == L"#32770";
+        });
+        ASSERT_NE(replace, nullptr);
+        ASSERT_TRUE(probe::PressButton(replace, IDYES));
+
+        HWND box = program_->WaitForMessageBox(kCaption);
+        ASSERT_NE(box, nullptr) << "no message about the failed save";
+        const std::wstring text = probe::MessageBoxText(box);
+        EXPECT_NE(text.find(L"'" + PathOf(L"alt.ini") + L"'"), std::wstring::npos);
+        EXPECT_EQ(text.rfind(L"Das Projekt konnte nicht unter '", 0), 0u);
+        ASSERT_TRUE(probe::PressButton(box, IDOK));
+        EXPECT_TRUE(probe::WaitUntil([&] { return !IsWindowVisible(box); }, 5000));
+    }
+
+    void ExpectNothingChanged() {
+        EXPECT_EQ(probe::ReadFileBytes(PathOf(L"alt.ini")), std::string(kOld));
+        EXPECT_EQ(folder_->FileNames(), (std::vector<std::wstring>{L"admin.exe", L"alt.ini"}));
+        EXPECT_EQ(probe::WindowText(StatusBar()), L"Neues Projekt");
+        PostMessageW(main_, WM_CLOSE, 0, 0);
+        EXPECT_NE(program_->WaitForMessageBox(L"Beenden"), nullptr) << "the edit counts as saved";
+    }
+};
+
+TEST_F(FailedSave, ReadOnlyFileIsReportedAndKept) {
+    probe::TempFolder check;
+    check.WriteFile(L"probe.ini", "x");
+    const std::wstring probePath = check.Path() + L"\\probe.ini";
+    SetFileAttributesW(probePath.c_str(), FILE_ATTRIBUTE_READONLY);
+    HANDLE writable = CreateFileW(probePath.c_str(), GENERIC_WRITE, 0, nullptr, OPEN_EXISTING,
+                                  FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (writable != INVALID_HANDLE_VALUE) {
+        CloseHandle(writable);
+        // Wine run by root opens read-only files for writing.
+        GTEST_SKIP() << "read-only files are writable here";
+    }
+    Start();
+    folder_->WriteFile(L"alt.ini", kOld);
+    ASSERT_TRUE(SetFileAttributesW(PathOf(L"alt.ini").c_str(), FILE_ATTRIBUTE_READONLY));
+    SaveOverAndSeeTheMessage();
+    ExpectNothingChanged();
+}
+
+TEST_F(FailedSave, FileLockedByAnotherProgramIsReportedAndKept) {
+    Start();
+    folder_->WriteFile(L"alt.ini", kOld);
+    // Open without sharing, as a program that holds the file does.
+    HANDLE held = CreateFileW(PathOf(L"alt.ini").c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING,
+                              FILE_ATTRIBUTE_NORMAL, nullptr);
+    ASSERT_NE(held, INVALID_HANDLE_VALUE);
+    SaveOverAndSeeTheMessage();
+    CloseHandle(held);
+    ExpectNothingChanged();
+}
+
+TEST_F(AdminProcess, AboutBoxShowsTheVersionAndOpensAgainFromTheToolbar) {
+    Start();
+    ASSERT_NE(main_, nullptr);
+    auto waitForAbout = [&] {
+        return program_->WaitForWindow([](const std::wstring&, const std::wstring& caption) {
+            return caption == L"About Pavonel Admin 98";
+        });
+    };
+    ASSERT_TRUE(probe::BringToFront(main_));
+    probe::PressKeys({VK_CONTROL, 'I'});
+    HWND about = waitForAbout();
+    ASSERT_NE(about, nullptr);
+    const auto controls = probe::Descendants(about);
+    EXPECT_NE(probe::Find(controls, L"Static", L"Pavonel Admin 98 2.1.1"), nullptr);
+    const ChildWindow* ok = probe::Find(controls, L"Button", L"&OK");
+    ASSERT_NE(ok, nullptr);
+    PostMessageW(ok->handle, BM_CLICK, 0, 0);
+    EXPECT_TRUE(probe::WaitUntil([&] { return !IsWindowVisible(about); }, 5000));
+
+    // The toolbar's last button "Über..." with a real click.
+    HWND toolbar = FirstOfClass(L"ToolbarWindow32");
+    const auto rect = probe::ToolbarButtonRect(toolbar, 4);
+    ASSERT_TRUE(rect.has_value());
+    ASSERT_TRUE(probe::BringToFront(main_));
+    probe::MoveMouse(probe::ScreenPoint(toolbar, *rect));
+    probe::Click();
+    about = waitForAbout();
+    ASSERT_NE(about, nullptr);
+    PostMessageW(about, WM_CLOSE, 0, 0);
+    EXPECT_TRUE(probe::WaitUntil([&] { return !IsWindow(about) || !IsWindowVisible(about); }, 5000));
+    EXPECT_TRUE(IsWindowVisible(main_));
+}
+
+}  // namespace
