@@ -19,6 +19,7 @@ test: native native-sanitize win64 win32
 	ctest --preset native -j $(JOBS)
 	ctest --preset native-sanitize -j $(JOBS)
 	ctest --preset win64
+	ctest --preset win32
 	@echo "All test suites passed."
 
 run: win64

@@ -1,16 +1,19 @@
-// Measures how long a program takes from its start until its window shows.
+// Measures how long programs take from their start until their window shows.
 //
-//   wait-window.exe RUNS TITLE PROGRAM.exe [ARGS...]
+//   wait-window.exe RUNS "TITLE|PROGRAM.exe" ["TITLE|PROGRAM.exe" ...]
 //
-// Starts PROGRAM RUNS times, one after the other, each in the program's own
-// folder. For each run it prints the milliseconds from CreateProcess until a
-// visible top-level window of that process has a title beginning with TITLE,
-// then closes the program (WM_CLOSE, or ends it when it does not go within
-// 5 s). Exit status 0 when every run showed its window within 60 s.
+// Starts the programs in turn, RUNS rounds of one start each, so that they
+// share whatever the machine is doing; each runs in its own folder. For each
+// round it prints one line: per program the milliseconds from CreateProcess
+// until a visible top-level window of that process has a title beginning
+// with its TITLE, or "timeout". After each start the program is closed
+// (WM_CLOSE, or ended when it does not go within 5 s). Exit status 0 when
+// every start showed its window within 60 s.
 #include <windows.h>
 
 #include <cstdio>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -90,27 +93,41 @@ double Run(const std::wstring& command_line, const std::wstring& folder, const s
 }  // namespace
 
 int wmain(int argc, wchar_t** argv) {
-    if (argc < 4) {
-        std::fprintf(stderr, "usage: wait-window RUNS TITLE PROGRAM.exe [ARGS...]\n");
+    if (argc < 3) {
+        std::fprintf(stderr, "usage: wait-window RUNS \"TITLE|PROGRAM.exe\" ...\n");
         return 2;
     }
-    int runs = _wtoi(argv[1]);
-    std::wstring title = argv[2];
-    std::wstring command_line;
-    for (int i = 3; i < argc; ++i) command_line += (i > 3 ? L" " : L"") + Quote(argv[i]);
-    wchar_t full[MAX_PATH];
-    wchar_t* name = nullptr;
-    std::wstring folder;
-    if (GetFullPathNameW(argv[3], MAX_PATH, full, &name) && name) folder.assign(full, name);
+    const int runs = _wtoi(argv[1]);
+    struct Program {
+        std::wstring title, command_line, folder;
+    };
+    std::vector<Program> programs;
+    for (int i = 2; i < argc; ++i) {
+        const std::wstring spec = argv[i];
+        const std::size_t bar = spec.find(L'|');
+        if (bar == std::wstring::npos) {
+            std::fprintf(stderr, "wait-window: \"TITLE|PROGRAM.exe\" expected\n");
+            return 2;
+        }
+        Program program{spec.substr(0, bar), Quote(spec.substr(bar + 1)), L""};
+        wchar_t full[MAX_PATH];
+        wchar_t* name = nullptr;
+        if (GetFullPathNameW(spec.substr(bar + 1).c_str(), MAX_PATH, full, &name) && name)
+            program.folder.assign(full, name);
+        programs.push_back(program);
+    }
     int status = 0;
     for (int i = 0; i < runs; ++i) {
-        double ms = Run(command_line, folder, title);
-        if (ms < 0) {
-            std::printf("timeout\n");
-            status = 1;
-        } else {
-            std::printf("%.1f\n", ms);
+        for (std::size_t p = 0; p < programs.size(); ++p) {
+            const double ms = Run(programs[p].command_line, programs[p].folder, programs[p].title);
+            if (ms < 0) {
+                std::printf("%stimeout", p ? " " : "");
+                status = 1;
+            } else {
+                std::printf("%s%.1f", p ? " " : "", ms);
+            }
         }
+        std::printf("\n");
         std::fflush(stdout);
     }
     return status;

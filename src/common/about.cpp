@@ -62,13 +62,10 @@ About::About(forms::Application& app, os::Services& services, AboutVariant varia
     // tbMail is the first control that takes the focus.
 
     // Decorative picture at the left edge; it is larger than the area and
-    // shows cut at its edges.
+    // shows cut at its edges. Its picture comes with the box's loading.
     Picture2.SetName("Picture2");
     Picture2.SetBorder(false);
     Picture2.Move(0, 0, 1092, 2772);
-    if (auto picture = App().LoadPictureFromMemory(art::AboutPicture.data,
-                                                   art::AboutPicture.size))
-        Picture2.SetPicture(*picture);
 
     // The caller's icon, over the decorative picture near its top.
     Picture1.SetName("Picture1");
@@ -146,6 +143,14 @@ void About::ShowAbout(const std::string& AppName, forms::Form* Bild) {
 
 void About::Form_Load() {
     // The window is centred on the screen by the load itself (CenterOnLoad).
+    // The decorative picture is a GIF, which needs the system's picture
+    // libraries: decoded now, when the box is first shown, never at the
+    // program's start.
+    if (Picture2.Picture().Empty()) {
+        if (auto picture = App().LoadPictureFromMemory(art::AboutPicture.data,
+                                                       art::AboutPicture.size))
+            Picture2.SetPicture(*picture);
+    }
     mailAddress_ = services_.GetSetting(SettingsApp, SettingsSection, MailKey, Missing);
     homepageAddress_ = services_.GetSetting(SettingsApp, SettingsSection, HomepageKey, Missing);
     if (mailAddress_ == Missing || homepageAddress_ == Missing) {

@@ -13,7 +13,6 @@ struct Blob {
 
 extern const Blob DefaultEntryPicture;  // 16 x 16 compact disc on grey C0C0C0 (bmp)
 extern const Blob WaitIcon;             // 32 x 32 icon of the wait window (ico)
-extern const Blob ProgramIcon;          // the menu program's icon, 16/32/48 (ico)
 extern const Blob AboutPicture;         // 99 x 227 decorative picture of the About box (gif)
 
 }  // namespace art

@@ -1,6 +1,7 @@
 #include "common/conversions.h"
 
-#include <charconv>
+#include <cerrno>
+#include <cstdlib>
 #include <cmath>
 #include <cstddef>
 #include <limits>
@@ -13,40 +14,6 @@ namespace {
 bool IsBlank(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; }
 bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 
-// Roughly the power of ten of a normalised number ("-12.5e3" gives 5,
-// "0.001" gives -2); enough to tell an overflow from an underflow. The
-// exponent saturates, so that any number of exponent digits is harmless.
-long long DecimalMagnitude(const std::string& normalised) {
-    const auto e = normalised.find('e');
-    const std::string mantissa = normalised.substr(0, e);
-    long long exponent = 0;
-    if (e != std::string::npos) {
-        std::size_t i = e + 1;
-        const bool negative = i < normalised.size() && normalised[i] == '-';
-        if (negative) ++i;
-        for (; i < normalised.size(); ++i) {
-            if (exponent < 1'000'000'000'000LL) exponent = exponent * 10 + (normalised[i] - '0');
-        }
-        if (negative) exponent = -exponent;
-    }
-    long long integerDigits = 0;
-    long long zerosAfterPoint = 0;
-    bool nonZeroSeen = false;
-    bool afterPoint = false;
-    for (const char c : mantissa) {
-        if (c == '.') {
-            afterPoint = true;
-        } else if (IsDigit(c)) {
-            if (c != '0') nonZeroSeen = true;
-            if (!afterPoint && nonZeroSeen) ++integerDigits;
-            if (afterPoint && !nonZeroSeen) ++zerosAfterPoint;
-            if (afterPoint && nonZeroSeen && integerDigits == 0) break;
-        }
-    }
-    if (!nonZeroSeen) return std::numeric_limits<long long>::min() / 2;  // zero never overflows
-    return (integerDigits > 0 ? integerDigits : -zerosAfterPoint) + exponent;
-}
-
 struct Scanned {
     bool found = false;     // at least one digit of the mantissa was read
     bool overflow = false;  // the number is beyond the range of a double
@@ -56,29 +23,34 @@ struct Scanned {
 
 // Reads a decimal number starting at text[pos]: an optional sign, digits with
 // at most one decimal point, then an optional exponent ("E" or "D", optional
-// sign, digits) that counts only when it has digits. The number is handed to
-// from_chars in a normalised form (no "+", "e" for "D"), which reads it
-// exactly and reports huge exponents as out of range instead of failing.
+// sign, digits) that counts only when it has digits. The value is the nearest
+// double: the significant digits go to strtod with a moderate exponent (a
+// number far beyond the range of a double is decided here, and at most 800
+// digits, with a last one standing for any non-zero digits left out, decide
+// the rounding as all of them would). std::from_chars would read it as well,
+// but brings a parser of its own of over 30 KB into the programs.
 Scanned ScanNumber(const std::string& text, std::size_t pos) {
     Scanned result;
-    std::string normalised;
     std::size_t i = pos;
     const std::size_t n = text.size();
 
+    bool negative = false;
     if (i < n && (text[i] == '+' || text[i] == '-')) {
-        if (text[i] == '-') normalised += '-';
+        negative = text[i] == '-';
         ++i;
     }
+    std::string significant;  // every digit, the point left out
+    long long power = 0;      // the power of ten of the last digit
     bool digits = false;
     bool point = false;
     for (; i < n; ++i) {
         const char c = text[i];
         if (IsDigit(c)) {
             digits = true;
-            normalised += c;
+            significant += c;
+            if (point) --power;
         } else if (c == '.' && !point) {
             point = true;
-            normalised += c;
         } else {
             break;
         }
@@ -89,36 +61,60 @@ Scanned ScanNumber(const std::string& text, std::size_t pos) {
 
     if (i < n && (text[i] == 'e' || text[i] == 'E' || text[i] == 'd' || text[i] == 'D')) {
         std::size_t j = i + 1;
-        std::string exponent = "e";
+        bool negativeExponent = false;
         if (j < n && (text[j] == '+' || text[j] == '-')) {
-            if (text[j] == '-') exponent += '-';
+            negativeExponent = text[j] == '-';
             ++j;
         }
         const std::size_t firstDigit = j;
-        while (j < n && IsDigit(text[j])) exponent += text[j++];
+        long long exponent = 0;
+        for (; j < n && IsDigit(text[j]); ++j)
+            if (exponent < 1'000'000'000'000LL) exponent = exponent * 10 + (text[j] - '0');
         if (j > firstDigit) {
-            normalised += exponent;
+            power += negativeExponent ? -exponent : exponent;
             result.end = j;
         }
     }
 
-    const char* first = normalised.data();
-    const char* last = first + normalised.size();
-    auto [ptr, ec] = std::from_chars(first, last, result.value, std::chars_format::general);
-    if (ec == std::errc::result_out_of_range) {
-        // from_chars leaves the value alone when out of range.
-        const bool negative = normalised[0] == '-';
-        if (DecimalMagnitude(normalised) > 0) {
-            result.overflow = true;
-            result.value = negative ? -std::numeric_limits<double>::infinity()
-                                    : std::numeric_limits<double>::infinity();
-        } else {
-            result.value = negative ? -0.0 : 0.0;
-        }
-    } else if (ec != std::errc() || ptr != last) {
-        // Cannot happen for the text built above; treat it as no number.
-        return Scanned{};
+    const auto firstNonZero = significant.find_first_not_of('0');
+    if (firstNonZero == std::string::npos) {
+        result.value = negative ? -0.0 : 0.0;
+        return result;
     }
+    significant.erase(0, firstNonZero);
+    const auto lastNonZero = significant.find_last_not_of('0');
+    power += static_cast<long long>(significant.size() - lastNonZero - 1);
+    significant.erase(lastNonZero + 1);
+
+    // The number lies below 10 to the magnitude and at least a tenth of it.
+    const long long magnitude = static_cast<long long>(significant.size()) + power;
+    if (magnitude > 310) {
+        result.overflow = true;
+        result.value = negative ? -std::numeric_limits<double>::infinity()
+                                : std::numeric_limits<double>::infinity();
+        return result;
+    }
+    if (magnitude < -330) {
+        result.value = negative ? -0.0 : 0.0;
+        return result;
+    }
+    constexpr std::size_t kDigits = 800;
+    if (significant.size() > kDigits) {
+        const bool more = significant.find_first_not_of('0', kDigits) != std::string::npos;
+        power += static_cast<long long>(significant.size() - kDigits);
+        significant.erase(kDigits);
+        if (more) {
+            significant += '1';
+            --power;
+        }
+    }
+    const std::string normalised =
+        (negative ? "-" : "") + significant + "e" + std::to_string(power);
+    char* end = nullptr;
+    errno = 0;
+    result.value = std::strtod(normalised.c_str(), &end);
+    if (errno == ERANGE && std::isinf(result.value)) result.overflow = true;
+    if (end != normalised.c_str() + normalised.size()) return Scanned{};  // cannot happen
     return result;
 }
 

@@ -6,7 +6,6 @@
 
 namespace art {
 
-extern const Blob AdminIcon;        // the editor's icon, 16/32/48 (ico)
 extern const Blob ToolbarNew;       // 16 x 16 toolbar pictures (ico)
 extern const Blob ToolbarOpen;
 extern const Blob ToolbarSave;

@@ -18,7 +18,7 @@ std::string Mod_BrowseFolder::Browse(
     request.title = title;
     request.flags = BrowseFlags;
     request.selectionChanged = std::move(callback);
-    return app_.GetBackend().BrowseForFolder(request).value_or("");
+    return forms::BrowseForFolder(app_.GetBackend(), request).value_or("");
 }
 
 std::string Mod_BrowseFolder::BrowseFolder(int root, const std::string& prompt) {

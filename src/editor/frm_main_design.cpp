@@ -38,7 +38,7 @@ void frmMain::Design() {
     SetMaxButton(false);
     SetCenterOnLoad(true);
     SetClientSize(6855, 5235);
-    SetIcon(BuiltIn(art::AdminIcon.data, art::AdminIcon.size));
+    if (auto icon = App().ProgramIcon()) SetIcon(*icon);
     DesignFrame();
     DesignGeneralPage();
     DesignColorsPage();

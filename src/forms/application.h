@@ -35,6 +35,7 @@ public:
     std::optional<Picture> LoadPictureFromMemory(const unsigned char* data, std::size_t size) {
         return backend_.LoadPictureFromMemory(data, size);
     }
+    std::optional<Picture> ProgramIcon() { return backend_.ProgramIcon(); }
 
     int TwipsPerPixelX() const { return backend_.TwipsPerPixelX(); }
     int TwipsPerPixelY() const { return backend_.TwipsPerPixelY(); }

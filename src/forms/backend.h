@@ -15,12 +15,20 @@ namespace forms {
 
 class Control;
 class Form;
+class Label;
+class CommandButton;
+class TextBox;
+class PictureBox;
 class Timer;
-struct FileDialogRequest;
-struct ColorDialogRequest;
-struct FontDialogRequest;
-struct FontChoice;
-struct FolderDialogRequest;
+class Frame;
+class OptionButton;
+class ScrollBar;
+class ComboBox;
+class Menu;
+class Toolbar;
+class StatusBar;
+class TreeView;
+class TabStrip;
 
 // What changed on a control, so that the peer can update its native window.
 enum class Property {
@@ -82,11 +90,6 @@ class Backend {
 public:
     virtual ~Backend() = default;
 
-    // Creates the native peer of a control when its form is loaded; for a
-    // form, creates the (hidden) top-level window. Controls are realised in
-    // the order they were created, which is also their tab order.
-    virtual std::unique_ptr<Peer> CreatePeer(Control& control) = 0;
-
     // Runs the message loop until no form is loaded any more.
     virtual void Run() = 0;
     // Shows form modally: returns when it is hidden or unloaded.
@@ -96,21 +99,15 @@ public:
 
     virtual int MsgBox(const std::string& text, int style, const std::string& title) = 0;
 
-    // The common dialogs, owned by the active form. Each returns the
-    // user's choice, or nothing when the user cancelled (forms/dialogs.h).
-    virtual std::optional<std::string> ShowFileDialog(const FileDialogRequest& request) = 0;
-    virtual std::optional<Color> ShowColorDialog(const ColorDialogRequest& request) = 0;
-    virtual std::optional<FontChoice> ShowFontDialog(const FontDialogRequest& request) = 0;
-    // The shell's folder picker: the chosen folder's path (empty for an item
-    // without one), or nothing when the user cancelled.
-    virtual std::optional<std::string> BrowseForFolder(const FolderDialogRequest& request) = 0;
-
     // Loads a picture file (ico, bmp incl. RLE, gif, jpg, png, wmf, emf);
     // nothing when the file is no readable picture.
     virtual std::optional<Picture> LoadPicture(const std::string& path) = 0;
     // The same from the bytes of a picture file built into the program.
     virtual std::optional<Picture> LoadPictureFromMemory(const unsigned char* data,
                                                          std::size_t size) = 0;
+    // The icon of the running program, the first icon of its resources, at
+    // the size of the system's icons; nothing when it has none.
+    virtual std::optional<Picture> ProgramIcon() = 0;
     // The shell's icon of path (a program, document or folder) drawn
     // transparently at (0, 0) onto a square of background colour one pixel
     // larger than the icon (17 x 17 small, 33 x 33 large); nothing when the
@@ -130,5 +127,28 @@ public:
     // Outer size minus client size of a form with its border style.
     virtual TextSize FrameSize(const Form& form) const = 0;
 };
+
+// The native peer of each kind of control, made by the backend the program
+// is linked with (forms/headless or forms/win32 defines them) when the
+// control's form is loaded; for a form, its (hidden) top-level window.
+// Controls are realised in the order they were created, which is also their
+// tab order. Each control class asks for its own kind's peer (through
+// Control::MakeOwnPeer), so a program links the peers of the controls it
+// uses and no others.
+std::unique_ptr<Peer> MakePeer(Backend& backend, Form& form);
+std::unique_ptr<Peer> MakePeer(Backend& backend, Label& label);
+std::unique_ptr<Peer> MakePeer(Backend& backend, CommandButton& button);
+std::unique_ptr<Peer> MakePeer(Backend& backend, TextBox& textBox);
+std::unique_ptr<Peer> MakePeer(Backend& backend, PictureBox& box);
+std::unique_ptr<Peer> MakePeer(Backend& backend, Timer& timer);
+std::unique_ptr<Peer> MakePeer(Backend& backend, Frame& frame);
+std::unique_ptr<Peer> MakePeer(Backend& backend, OptionButton& option);
+std::unique_ptr<Peer> MakePeer(Backend& backend, ScrollBar& bar);
+std::unique_ptr<Peer> MakePeer(Backend& backend, ComboBox& box);
+std::unique_ptr<Peer> MakePeer(Backend& backend, Menu& menu);
+std::unique_ptr<Peer> MakePeer(Backend& backend, Toolbar& toolbar);
+std::unique_ptr<Peer> MakePeer(Backend& backend, StatusBar& bar);
+std::unique_ptr<Peer> MakePeer(Backend& backend, TreeView& tree);
+std::unique_ptr<Peer> MakePeer(Backend& backend, TabStrip& strip);
 
 }  // namespace forms

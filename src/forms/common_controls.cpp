@@ -6,7 +6,10 @@ namespace forms {
 
 // ---- Toolbar -------------------------------------------------------------------
 
-Toolbar::Toolbar(Form& parent) : Control(parent, ControlKind::Toolbar) { tabStop_ = false; }
+Toolbar::Toolbar(Form& parent) : Control(parent, ControlKind::Toolbar) {
+    tabStop_ = false;
+    RealiseIfLoaded();
+}
 
 void Toolbar::AddButton(const std::string& key, const std::string& toolTipText, int image) {
     buttons_.push_back({key, toolTipText, image});
@@ -21,12 +24,16 @@ void Toolbar::RaiseButtonClick(int index) {
 
 // ---- StatusBar ------------------------------------------------------------------
 
-StatusBar::StatusBar(Form& parent) : Control(parent, ControlKind::StatusBar) { tabStop_ = false; }
+StatusBar::StatusBar(Form& parent) : Control(parent, ControlKind::StatusBar) {
+    tabStop_ = false;
+    RealiseIfLoaded();
+}
 
 // ---- TreeView --------------------------------------------------------------------
 
 TreeView::TreeView(Form& parent) : Control(parent, ControlKind::TreeView) {
     backColor_ = 0xFFFFFF;
+    RealiseIfLoaded();
 }
 
 const TreeNode& TreeView::Node(int index) const {
@@ -98,7 +105,7 @@ void TreeView::RaiseClick() {
 
 // ---- TabStrip --------------------------------------------------------------------
 
-TabStrip::TabStrip(Form& parent) : Control(parent, ControlKind::TabStrip) {}
+TabStrip::TabStrip(Form& parent) : Control(parent, ControlKind::TabStrip) { RealiseIfLoaded(); }
 
 void TabStrip::AddTab(const std::string& caption) {
     tabs_.push_back(caption);

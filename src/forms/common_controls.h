@@ -51,6 +51,9 @@ public:
     // Called by backends: the button at position index (from 1) was pressed.
     void RaiseButtonClick(int index);
 
+protected:
+    std::unique_ptr<Peer> MakeOwnPeer(Backend& backend) override { return MakePeer(backend, *this); }
+
 private:
     const ImageList* images_ = nullptr;
     std::vector<ToolbarButton> buttons_;
@@ -60,6 +63,9 @@ private:
 class StatusBar : public Control {
 public:
     explicit StatusBar(Form& parent);
+
+protected:
+    std::unique_ptr<Peer> MakeOwnPeer(Backend& backend) override { return MakePeer(backend, *this); }
 };
 
 struct TreeNode {
@@ -107,6 +113,9 @@ public:
     // The user clicked the tree: fires Click while the user can reach it.
     void RaiseClick() override;
 
+protected:
+    std::unique_ptr<Peer> MakeOwnPeer(Backend& backend) override { return MakePeer(backend, *this); }
+
 private:
     TreeNode& At(int index);
     const ImageList* images_ = nullptr;
@@ -125,6 +134,9 @@ public:
     int SelectedIndex() const { return selected_; }
     void SelectTab(int index);
     void RaiseTabChosenByUser(int index);
+
+protected:
+    std::unique_ptr<Peer> MakeOwnPeer(Backend& backend) override { return MakePeer(backend, *this); }
 
 private:
     std::vector<std::string> tabs_;

@@ -16,7 +16,7 @@ void CommonDialog::ShowFile(bool save) {
     request.defaultExtension = DefaultExt;
     request.title = DialogTitle;
     request.flags = Flags;
-    const auto chosen = app_.GetBackend().ShowFileDialog(request);
+    const auto chosen = ShowFileDialog(app_.GetBackend(), request);
     if (!chosen) return Cancelled();
     FileName = *chosen;
 }
@@ -26,7 +26,7 @@ void CommonDialog::ShowOpen() { ShowFile(false); }
 void CommonDialog::ShowSave() { ShowFile(true); }
 
 void CommonDialog::ShowColor() {
-    const auto chosen = app_.GetBackend().ShowColorDialog({Color, Flags});
+    const auto chosen = ShowColorDialog(app_.GetBackend(), {Color, Flags});
     if (!chosen) return Cancelled();
     Color = *chosen;
 }
@@ -41,7 +41,7 @@ void CommonDialog::ShowFont() {
     request.underline = FontUnderline;
     request.strikethrough = FontStrikethru;
     request.color = Color;
-    const auto chosen = app_.GetBackend().ShowFontDialog(request);
+    const auto chosen = ShowFontDialog(app_.GetBackend(), request);
     if (!chosen) return Cancelled();
     FontName = chosen->name;
     FontSize = chosen->size;

@@ -10,7 +10,16 @@ namespace forms {
 Control::Control(Form& parent, ControlKind kind)
     : app_(&parent.App()), parent_(&parent), kind_(kind) {
     parent.AddControl(this);
-    if (parent.Loaded()) Realise();
+}
+
+void Control::RealiseIfFormLoaded() {
+    if (parent_ && parent_ != this && parent_->Loaded()) Realise();
+}
+
+void Control::RealiseIfLoaded() {
+    if (!parent_ || parent_ == this || !parent_->Loaded()) return;
+    const bool withForm = kind_ == ControlKind::Timer || kind_ == ControlKind::Menu;
+    if (withForm || (parent_->controlsRealised_ && Shown())) Realise();
 }
 
 Control::Control(Application& app, ControlKind kind) : app_(&app), parent_(nullptr), kind_(kind) {}
@@ -36,6 +45,11 @@ void Control::SetCaption(const std::string& caption) {
 
 void Control::SetVisible(bool visible) {
     visible_ = visible;
+    // Shown for the first time: the control and what it holds get their
+    // windows now (a form's controls are made when it is shown, those that
+    // are hidden then when they come).
+    if (visible && parent_ && parent_ != this && parent_->controlsRealised_)
+        parent_->RealiseControls();
     Notify(Property::Visible);
 }
 
@@ -97,7 +111,10 @@ void Control::SetMousePointer(forms::MousePointer pointer) {
 }
 
 void Control::SetFocus() {
-    if (peer_) peer_->SetFocus();
+    if (peer_)
+        peer_->SetFocus();
+    else if (parent_ && parent_ != this && parent_->Loaded())
+        parent_->pendingFocus_ = this;  // given when the window is made
 }
 
 void Control::RaiseClick() {
@@ -153,7 +170,7 @@ bool Control::Reachable() const {
 void Control::Realise() {
     // A container's window must stand before the windows inside it.
     if (container_ && !container_->peer_) container_->Realise();
-    if (!peer_) peer_ = app_->GetBackend().CreatePeer(*this);
+    if (!peer_) peer_ = MakeOwnPeer(app_->GetBackend());
 }
 
 void Control::Unrealise() { peer_.reset(); }

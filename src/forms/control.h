@@ -150,6 +150,14 @@ protected:
 
     // Size a control to its content (labels and picture boxes with AutoSize).
     virtual void SizeToContent() {}
+    // The native peer of this kind of control (MakePeer of its class).
+    virtual std::unique_ptr<Peer> MakeOwnPeer(Backend& backend) = 0;
+    // A control made on a form that is loaded already gets its peer at once;
+    // each kind calls this at the end of its constructor, once the control
+    // is whole.
+    void RealiseIfLoaded();
+    // Makes the control's window now if its form is loaded, shown or not.
+    void RealiseIfFormLoaded();
 
     Application* app_;
     Form* parent_;

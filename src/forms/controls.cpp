@@ -9,7 +9,10 @@ namespace forms {
 
 // ---- Label -------------------------------------------------------------------
 
-Label::Label(Form& parent) : Control(parent, ControlKind::Label) { tabStop_ = false; }
+Label::Label(Form& parent) : Control(parent, ControlKind::Label) {
+    tabStop_ = false;
+    RealiseIfLoaded();
+}
 
 void Label::SetCaption(const std::string& caption) { Control::SetCaption(caption); }
 
@@ -47,7 +50,7 @@ void Label::SizeToContent() {
 
 // ---- CommandButton --------------------------------------------------------------
 
-CommandButton::CommandButton(Form& parent) : Control(parent, ControlKind::CommandButton) {}
+CommandButton::CommandButton(Form& parent) : Control(parent, ControlKind::CommandButton) { RealiseIfLoaded(); }
 
 void CommandButton::SetPicture(const forms::Picture& picture) {
     picture_ = picture;
@@ -65,7 +68,10 @@ void CommandButton::SetDefault(bool isDefault) {
 
 // ---- TextBox -------------------------------------------------------------------
 
-TextBox::TextBox(Form& parent) : Control(parent, ControlKind::TextBox) { backColor_ = 0xFFFFFF; }
+TextBox::TextBox(Form& parent) : Control(parent, ControlKind::TextBox) {
+    backColor_ = 0xFFFFFF;
+    RealiseIfLoaded();
+}
 
 void TextBox::SetText(const std::string& text) {
     if (text == caption_) return;
@@ -109,6 +115,7 @@ void TextBox::SetLocked(bool locked) {
 
 PictureBox::PictureBox(Form& parent) : Control(parent, ControlKind::PictureBox) {
     tabStop_ = false;
+    RealiseIfLoaded();
 }
 
 void PictureBox::SetPicture(const forms::Picture& picture) {
@@ -131,6 +138,9 @@ void PictureBox::SizeToContent() {
 }
 
 void PictureBox::PaintPicture(const forms::Picture& picture, Twips x, Twips y) {
+    // What is painted stays: a box of a form that is not shown yet gets its
+    // window now.
+    RealiseIfFormLoaded();
     if (peer_ && !picture.Empty()) peer_->PaintPicture(picture, x, y);
 }
 
@@ -140,11 +150,14 @@ void PictureBox::Cls() {
 
 // ---- Frame ------------------------------------------------------------------------
 
-Frame::Frame(Form& parent) : Control(parent, ControlKind::Frame) { tabStop_ = false; }
+Frame::Frame(Form& parent) : Control(parent, ControlKind::Frame) {
+    tabStop_ = false;
+    RealiseIfLoaded();
+}
 
 // ---- OptionButton --------------------------------------------------------------
 
-OptionButton::OptionButton(Form& parent) : Control(parent, ControlKind::OptionButton) {}
+OptionButton::OptionButton(Form& parent) : Control(parent, ControlKind::OptionButton) { RealiseIfLoaded(); }
 
 void OptionButton::SetValue(bool value) {
     if (!value) {
@@ -190,7 +203,7 @@ bool OptionButton::StopsTab() const {
 
 // ---- ScrollBar ------------------------------------------------------------------
 
-ScrollBar::ScrollBar(Form& parent) : Control(parent, ControlKind::ScrollBar) {}
+ScrollBar::ScrollBar(Form& parent) : Control(parent, ControlKind::ScrollBar) { RealiseIfLoaded(); }
 
 void ScrollBar::MoveTo(int value) {
     if (value == value_) return;
@@ -252,6 +265,7 @@ void ScrollBar::RaiseThumbMoved(int position) {
 
 ComboBox::ComboBox(Form& parent) : Control(parent, ControlKind::ComboBox) {
     backColor_ = 0xFFFFFF;
+    RealiseIfLoaded();
 }
 
 void ComboBox::AddItem(const std::string& text) {
@@ -291,6 +305,7 @@ void ComboBox::RaiseSelectedByUser(int index) {
 Timer::Timer(Form& parent) : Control(parent, ControlKind::Timer) {
     visible_ = false;
     tabStop_ = false;
+    RealiseIfLoaded();
 }
 
 void Timer::SetInterval(int milliseconds) {

@@ -33,6 +33,7 @@ public:
     void SetWordWrap(bool wordWrap);
 
 protected:
+    std::unique_ptr<Peer> MakeOwnPeer(Backend& backend) override { return MakePeer(backend, *this); }
     void SizeToContent() override;
 
 private:
@@ -52,6 +53,9 @@ public:
     // Whether this is the form's default button (Enter presses it).
     bool Default() const;
     void SetDefault(bool isDefault);
+
+protected:
+    std::unique_ptr<Peer> MakeOwnPeer(Backend& backend) override { return MakePeer(backend, *this); }
 
 private:
     forms::Picture picture_;
@@ -79,6 +83,9 @@ public:
     // Called by backends when the user moved the selection.
     void UpdateSelectionFromUser(int start, int length);
 
+protected:
+    std::unique_ptr<Peer> MakeOwnPeer(Backend& backend) override { return MakePeer(backend, *this); }
+
 private:
     int selStart_ = 0;
     int selLength_ = 0;
@@ -101,6 +108,7 @@ public:
     void Cls();
 
 protected:
+    std::unique_ptr<Peer> MakeOwnPeer(Backend& backend) override { return MakePeer(backend, *this); }
     void SizeToContent() override;
 
 private:
@@ -115,6 +123,9 @@ private:
 class Frame : public Control {
 public:
     explicit Frame(Form& parent);
+
+protected:
+    std::unique_ptr<Peer> MakeOwnPeer(Backend& backend) override { return MakePeer(backend, *this); }
 };
 
 // One of a group of option buttons: the option buttons of one container
@@ -131,6 +142,9 @@ public:
     // Tab reaches the option buttons of a container at the selected one,
     // or at the first while none is selected.
     bool StopsTab() const override;
+
+protected:
+    std::unique_ptr<Peer> MakeOwnPeer(Backend& backend) override { return MakePeer(backend, *this); }
 
 private:
     bool value_ = false;
@@ -163,6 +177,9 @@ public:
     void RaiseScroll(Scroll action);
     void RaiseThumbMoved(int position);
 
+protected:
+    std::unique_ptr<Peer> MakeOwnPeer(Backend& backend) override { return MakePeer(backend, *this); }
+
 private:
     void MoveTo(int value);
     int min_ = 0;
@@ -193,6 +210,9 @@ public:
     // Called by backends when the user picked an entry.
     void RaiseSelectedByUser(int index);
 
+protected:
+    std::unique_ptr<Peer> MakeOwnPeer(Backend& backend) override { return MakePeer(backend, *this); }
+
 private:
     std::vector<std::string> items_;
     int listIndex_ = -1;
@@ -208,6 +228,9 @@ public:
 
     std::function<void()> Tick;
     void RaiseTimer();
+
+protected:
+    std::unique_ptr<Peer> MakeOwnPeer(Backend& backend) override { return MakePeer(backend, *this); }
 
 private:
     int interval_ = 0;

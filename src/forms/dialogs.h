@@ -5,6 +5,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <optional>
 #include <string>
 
 #include "forms/types.h"
@@ -98,5 +99,18 @@ struct FolderDialogRequest {
     // path (empty for an item that has none).
     std::function<void(FolderDialog& dialog, const std::string& path)> selectionChanged;
 };
+
+class Backend;
+
+// The common dialogs, owned by the active form, as the backend the program
+// is linked with shows them. Each returns the user's choice, or nothing when
+// the user cancelled. Free functions rather than members of the backend, so
+// that a program without dialogs (the menu program) links none of them.
+std::optional<std::string> ShowFileDialog(Backend& backend, const FileDialogRequest& request);
+std::optional<Color> ShowColorDialog(Backend& backend, const ColorDialogRequest& request);
+std::optional<FontChoice> ShowFontDialog(Backend& backend, const FontDialogRequest& request);
+// The shell's folder picker: the chosen folder's path (empty for an item
+// without one), or nothing when the user cancelled.
+std::optional<std::string> BrowseForFolder(Backend& backend, const FolderDialogRequest& request);
 
 }  // namespace forms

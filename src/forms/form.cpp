@@ -26,6 +26,7 @@ void Form::RemoveControl(Control* control) {
     controls_.erase(std::remove(controls_.begin(), controls_.end(), control), controls_.end());
     stacking_.erase(std::remove(stacking_.begin(), stacking_.end(), control), stacking_.end());
     if (defaultButton_ == control) defaultButton_ = nullptr;
+    if (pendingFocus_ == control) pendingFocus_ = nullptr;
 }
 
 void Form::Restack(Control* control, bool toFront) {
@@ -69,7 +70,11 @@ void Form::SetIcon(const forms::Picture& icon) {
 
 void Form::SetTopMost(bool topMost) {
     topMost_ = topMost;
-    if (loaded_) visible_ = true;
+    // Like SetWindowPos with SWP_SHOWWINDOW, this shows a loaded form.
+    if (loaded_) {
+        RealiseControls();
+        visible_ = true;
+    }
     Notify(Property::TopMost);
 }
 
@@ -86,16 +91,33 @@ void Form::Load() {
         top_ = (app_->ScreenHeight() - height_) / 2;
     }
     Realise();
-    for (Control* control : controls_) control->Realise();
+    for (Control* control : controls_)
+        if (control->Kind() == ControlKind::Timer || control->Kind() == ControlKind::Menu)
+            control->Realise();
     loaded_ = true;
     app_->FormLoaded(this);
     Form_Load();
     loading_ = false;
 }
 
+void Form::RealiseControls() {
+    if (!loaded_) return;
+    // A control that is not shown (itself or its container hidden) gets
+    // its window when it is first shown: the entries beyond a menu's count,
+    // the pages behind the one in front, work areas never seen.
+    for (Control* control : controls_)
+        if (control->Shown()) control->Realise();
+    controlsRealised_ = true;
+    if (Control* focus = pendingFocus_) {
+        pendingFocus_ = nullptr;
+        focus->SetFocus();
+    }
+}
+
 void Form::Show() {
     Load();
     if (!loaded_) return;
+    RealiseControls();
     visible_ = true;
     Notify(Property::Visible);
 }
@@ -132,6 +154,8 @@ bool Form::Unload(UnloadMode mode) {
     // backend can end its message loop when the last window goes.
     loaded_ = false;
     visible_ = false;
+    controlsRealised_ = false;
+    pendingFocus_ = nullptr;
     app_->FormUnloaded(this);
     for (Control* control : controls_) control->Unrealise();
     Unrealise();

@@ -1,7 +1,10 @@
-// A top-level window of the model. A form is realised (its native window and
-// the peers of its controls created) when it is loaded; Load runs on the
-// first Load(), Show() or ShowModal(). Hide keeps it loaded; Unload destroys
-// the native window and lets it be loaded afresh later.
+// A top-level window of the model. A form is realised (its native window
+// created) when it is loaded; Load runs on the first Load(), Show() or
+// ShowModal(). The windows of its controls are made when it is first shown,
+// in the state Form_Load and the program left them in, so that a form that
+// is filled while it loads (or is loaded hidden) builds each window once.
+// Timers and menus come with the loading. Hide keeps a form loaded; Unload
+// destroys its windows and lets it be loaded afresh later.
 #pragma once
 
 #include <vector>
@@ -74,6 +77,8 @@ public:
 
     // Paints the window now.
     void Refresh();
+    // Makes the windows of the controls that have none yet; Show does it.
+    void RealiseControls();
 
     // ---- Persistent drawing surface -----------------------------------------
     void PaintPicture(const forms::Picture& picture, Twips x, Twips y);
@@ -100,6 +105,9 @@ public:
     // menu, Alt+F4).
     void RaiseCloseRequest() { Unload(UnloadMode::FormControlMenu); }
 
+protected:
+    std::unique_ptr<Peer> MakeOwnPeer(Backend& backend) override { return MakePeer(backend, *this); }
+
 private:
     friend class Control;
     void AddControl(Control* control);
@@ -120,6 +128,9 @@ private:
     bool loaded_ = false;
     bool loading_ = false;
     bool unloading_ = false;
+    bool controlsRealised_ = false;
+    // The control that asked for the focus before its window was made.
+    Control* pendingFocus_ = nullptr;
     forms::Picture icon_;
     CommandButton* defaultButton_ = nullptr;
     std::vector<Control*> controls_;

@@ -7,12 +7,16 @@
 
 namespace forms {
 
-Menu::Menu(Form& parent) : Control(parent, ControlKind::Menu) { tabStop_ = false; }
+Menu::Menu(Form& parent) : Control(parent, ControlKind::Menu) {
+    tabStop_ = false;
+    RealiseIfLoaded();
+}
 
 Menu::Menu(Menu& parentMenu) : Control(parentMenu.Parent(), ControlKind::Menu) {
     tabStop_ = false;
     parentMenu_ = &parentMenu;
     parentMenu.entries_.push_back(this);
+    RealiseIfLoaded();
 }
 
 Menu::~Menu() {

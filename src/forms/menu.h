@@ -42,6 +42,9 @@ public:
     // separator and no menu of entries.
     void RaiseClick() override;
 
+protected:
+    std::unique_ptr<Peer> MakeOwnPeer(Backend& backend) override { return MakePeer(backend, *this); }
+
 private:
     Menu* parentMenu_ = nullptr;
     std::vector<Menu*> entries_;

@@ -44,8 +44,7 @@ void frmMain::Design() {
     SetCenterOnLoad(true);
     SetClientSize(9525, 4080);
     SetBackColor(DesignBackColor);
-    if (auto icon = App().LoadPictureFromMemory(art::ProgramIcon.data, art::ProgramIcon.size))
-        SetIcon(*icon);
+    if (auto icon = App().ProgramIcon()) SetIcon(*icon);
 
     DefaultPic.SetName("DefaultPic");
     DefaultPic.SetBorder(false);

@@ -231,7 +231,10 @@ TEST_F(AboutTest, VariantsDifferInTheOkButtonAndMailFieldComesFirst) {
               editor.Command1.Left() + editor.Command1.Width());
     EXPECT_EQ(menu.ScaleWidth(), 7185);
     EXPECT_EQ(menu.ScaleHeight(), 3600);
-    // The built-in picture was decoded.
+    // The built-in picture is decoded when the box loads, not before: the
+    // programs must not pay for it at their start.
+    EXPECT_TRUE(menu.Picture2.Picture().Empty());
+    Show(menu);
     EXPECT_EQ(menu.Picture2.Picture().WidthPixels(), 99);
     EXPECT_EQ(menu.Picture2.Picture().HeightPixels(), 227);
 

@@ -105,6 +105,7 @@ TEST_F(TestRun, ThePickersNotificationsDecideWhatCanBeConfirmed) {
     services.existing = {"C:\\WINDOWS\\COMMAND\\subst.exe", "C:\\subst.exe"};
     std::vector<forms::headless::FolderDialogState> seen;
     PickFolder(backend, {"C:\\WINDOWS", "C:\\WINDOWS\\COMMAND", "C:\\", "", "D:\\"}, false, &seen);
+    options.Show();
     driver->Click(options.cmdDirSubst);
     ASSERT_EQ(seen.size(), 5u);
     EXPECT_EQ(backend.folderDialogs[0].title,
@@ -157,7 +158,7 @@ protected:
         TestRun::SetUp();
         substPath = "C:\\WINDOWS\\COMMAND";
         services.existing = {"C:\\WINDOWS\\COMMAND\\subst.exe", "C:\\CD", "C:\\Meine CD", "E:"};
-        wizard.Load();
+        wizard.Show();  // shown modally in the editor; shown here to click it
     }
     void Next() { driver->Click(wizard.cmdReg[1]); }
     void Back() { driver->Click(wizard.cmdReg[0]); }

@@ -227,7 +227,7 @@ TEST_F(DialogConformanceTest, FolderPickerAsksTheProgramAboutEachSelection) {
 
     std::vector<View> views;
     driver->AnswerNextFolderDialog({Utf8(empty), Utf8(pictures)}, true, &views);
-    const auto chosen = app.GetBackend().BrowseForFolder(request);
+    const auto chosen = BrowseForFolder(app.GetBackend(), request);
 
     ASSERT_TRUE(chosen);
     EXPECT_TRUE(Names(*chosen, pictures)) << *chosen;
@@ -242,7 +242,7 @@ TEST_F(DialogConformanceTest, FolderPickerAsksTheProgramAboutEachSelection) {
     request.rootFolder = 17;
     views.clear();
     driver->AnswerNextFolderDialog({Utf8(pictures)}, false, &views);
-    EXPECT_FALSE(app.GetBackend().BrowseForFolder(request));
+    EXPECT_FALSE(BrowseForFolder(app.GetBackend(), request));
     EXPECT_EQ(views, (std::vector<View>{{true, "Gefunden!"}}));
 }
 
@@ -253,7 +253,7 @@ TEST_F(DialogConformanceTest, AFailingNotificationEndsThePickerAndReachesTheCall
         if (Names(path, empty)) throw std::runtime_error("Ordner nicht lesbar");
     };
     driver->AnswerNextFolderDialog({Utf8(empty)}, false, nullptr);
-    EXPECT_THROW(app.GetBackend().BrowseForFolder(request), std::runtime_error);
+    EXPECT_THROW(BrowseForFolder(app.GetBackend(), request), std::runtime_error);
 }
 
 }  // namespace

@@ -44,18 +44,26 @@ protected:
     LoggingForm form{app, log};
 };
 
-TEST_F(FormLifetimeTest, LoadRunsOnceOnTheFirstTouchWithControlsRealised) {
+// The form's window comes with the loading; its controls' windows come with
+// the first showing, in the state the loading left them in.
+TEST_F(FormLifetimeTest, LoadRunsOnceOnTheFirstTouchAndControlsGetWindowsWhenShown) {
     EXPECT_FALSE(form.Loaded());
     EXPECT_EQ(form.GetPeer(), nullptr);
 
     form.Load();
+    EXPECT_NE(form.GetPeer(), nullptr);
+    EXPECT_EQ(form.lblText.GetPeer(), nullptr);
+    form.lblText.SetFocus();  // remembered until the window is there
+    EXPECT_EQ(backend.Focused(), nullptr);
     form.Show();
+    EXPECT_NE(form.lblText.GetPeer(), nullptr);
+    EXPECT_EQ(backend.Focused(), &form.lblText);
     form.Load();
     form.Hide();
     form.Show();
 
     EXPECT_EQ(log, std::vector<std::string>{"Load"});
-    EXPECT_TRUE(form.loadSawLabelPeer);
+    EXPECT_FALSE(form.loadSawLabelPeer);
     EXPECT_TRUE(form.Showing());
     EXPECT_EQ(app.LoadedForms(), std::vector<Form*>{&form});
 }
@@ -136,11 +144,26 @@ TEST_F(FormLifetimeTest, TopMostShowsALoadedFormButDoesNotLoadOne) {
     EXPECT_FALSE(form.TopMost());
 }
 
-TEST_F(FormLifetimeTest, ControlsAddedToALoadedFormAreRealisedAtOnce) {
+TEST_F(FormLifetimeTest, ControlsAddedToALoadedFormGetWindowsWithTheForms) {
     form.Load();
+    Label hidden(form);
+    Timer timer(form);
+    TextBox box(form);
+    box.SetFocus();
+    EXPECT_EQ(hidden.GetPeer(), nullptr);
+    EXPECT_NE(timer.GetPeer(), nullptr) << "timers run from the loading";
+    EXPECT_EQ(form.Controls().back(), &box);
+
+    // Painting on a box of a loaded form keeps what was painted.
+    PictureBox surface(form);
+    surface.PaintPicture(headless::Backend::MakePicture(2, 2, "p"), 0, 0);
+    EXPECT_EQ(headless::Backend::DrawCalls(surface).size(), 1u);
+
+    form.Show();
+    EXPECT_NE(hidden.GetPeer(), nullptr);
+    EXPECT_EQ(backend.Focused(), &box) << "the focus asked for before the showing";
     Label late(form);
     EXPECT_NE(late.GetPeer(), nullptr);
-    EXPECT_EQ(form.Controls().back(), &late);
 }
 
 TEST_F(FormLifetimeTest, CenterOnLoadPlacesTheFormInTheMiddleOfTheScreen) {

@@ -308,6 +308,7 @@ TEST_F(Win32BackendTest, ControlsAreWindowsOfTheStandardClasses) {
     PictureBox picture(form);
     Timer timer(form);
     form.Load();
+    form.RealiseControls();  // the controls' windows, the form still hidden
 
     EXPECT_EQ(_wcsicmp(ClassOf(label).c_str(), L"Static"), 0);
     EXPECT_EQ(_wcsicmp(ClassOf(button).c_str(), L"Button"), 0);
@@ -472,6 +473,7 @@ TEST_F(Win32BackendTest, PictureButtonsShowTheirPictureCutAtTheEdges) {
     large.Move(240, 720, 375, 375);
     small.SetPicture(*app.LoadPicture(WriteFile("s.ico", MakeIco(16))));
     form.Load();
+    form.RealiseControls();  // the controls' windows, the form still hidden
     large.SetPicture(*app.LoadPicture(WriteFile("l.ico", MakeIco(32))));
 
     for (auto [button, size] : {std::pair{&small, 16}, std::pair{&large, 21}}) {
@@ -597,6 +599,7 @@ TEST_F(Win32BackendTest, NewControlsAreWindowsOfTheirStandardClassesInTheirConta
     TabStrip tabs(form);
     tabs.Move(3300, 3000, 3000, 2000);
     form.Load();
+    form.RealiseControls();  // the controls' windows, the form still hidden
 
     struct Expected {
         const Control* control;
@@ -651,6 +654,7 @@ TEST_F(Win32BackendTest, LabelAlignmentIsTheStaticsStyle) {
     fitted.SetAutoSize(true);
     fitted.SetAlignment(Alignment::Center);
     form.Load();
+    form.RealiseControls();  // the controls' windows, the form still hidden
     EXPECT_EQ(Style(left) & SS_TYPEMASK, SS_LEFT);
     EXPECT_EQ(Style(right) & SS_TYPEMASK, SS_RIGHT);
     EXPECT_EQ(Style(centred) & (SS_TYPEMASK | SS_CENTERIMAGE), SS_CENTER);

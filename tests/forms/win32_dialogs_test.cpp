@@ -97,7 +97,7 @@ TEST(Win32DialogsTest, EveryDialogIsOwnedByTheActiveFormAndDisablesIt) {
         {"save", [&] { dialog.ShowSave(); }},
         {"colour", [&] { dialog.ShowColor(); }},
         {"font", [&] { dialog.ShowFont(); }},
-        {"folder picker", [&] { app.GetBackend().BrowseForFolder({}); }},
+        {"folder picker", [&] { BrowseForFolder(app.GetBackend(), {}); }},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.dialog);

@@ -140,10 +140,6 @@ TEST_F(AdminProcess, MainWindowShowsItsFrameMenusAndEmptyProject) {
     EXPECT_NEAR(client.cx, 457, 1);
     EXPECT_NEAR(client.cy, 349, 1);
     EXPECT_EQ(probe::WindowText(StatusBar()), L"Neues Projekt");
-    // The project, ten entries and their four fields each.
-    HWND tree = FirstOfClass(L"SysTreeView32");
-    ASSERT_NE(tree, nullptr);
-    EXPECT_EQ(SendMessageW(tree, TVM_GETCOUNT, 0, 0), 51);
     EXPECT_EQ(probe::WindowText(NameField()), L"Project XY");
 
     const auto bar = probe::ReadMenuBar(main_);
@@ -168,6 +164,14 @@ TEST_F(AdminProcess, MainWindowShowsItsFrameMenusAndEmptyProject) {
         EXPECT_EQ(entries, expected[i].second);
     }
     EXPECT_EQ(CheckedViewEntries(), L"&Allgemein\tStrg+A;");
+
+    // On the page of the entries: the project, ten entries and their four
+    // fields each. (A page's windows are made when it is first shown.)
+    ASSERT_TRUE(Choose(kView, L"&Eintr\u00e4ge\tStrg+E"));
+    HWND tree = nullptr;
+    ASSERT_TRUE(probe::WaitUntil([&] { return (tree = FirstOfClass(L"SysTreeView32")) != nullptr; },
+                                 5000));
+    EXPECT_EQ(SendMessageW(tree, TVM_GETCOUNT, 0, 0), 51);
 }
 
 // Each route to a page brings exactly that page's controls to view and
@@ -190,18 +194,16 @@ TEST_F(AdminProcess, MenuShortcutsAndSelectorSwitchPages) {
         HWND mark = Control(pages[page].className, pages[page].text);
         return mark && IsWindowVisible(mark);
     };
+    auto isShown = [&](int shown) {
+        for (int page = 0; page < 4; ++page)
+            if (visible(page) != (page == shown)) return false;
+        return CheckedViewEntries() == std::wstring(pages[shown].viewEntry) + L";";
+    };
     auto expectShown = [&](int shown) {
         SCOPED_TRACE(shown);
-        const std::wstring check = std::wstring(pages[shown].viewEntry) + L";";
-        probe::WaitUntil(
-            [&] {
-                for (int page = 0; page < 4; ++page)
-                    if (visible(page) != (page == shown)) return false;
-                return CheckedViewEntries() == check;
-            },
-            5000);
+        probe::WaitUntil([&] { return isShown(shown); }, 5000);
         for (int page = 0; page < 4; ++page) EXPECT_EQ(visible(page), page == shown) << page;
-        EXPECT_EQ(CheckedViewEntries(), check);
+        EXPECT_EQ(CheckedViewEntries(), std::wstring(pages[shown].viewEntry) + L";");
     };
 
     HWND name = NameField();
@@ -214,9 +216,9 @@ TEST_F(AdminProcess, MenuShortcutsAndSelectorSwitchPages) {
 
     // Real keys to the window in front: Ctrl+E and Ctrl+T.
     ASSERT_TRUE(probe::BringToFront(main_)) << "the window cannot come to the front";
-    probe::PressKeys({VK_CONTROL, 'E'});
+    probe::PressKeysUntil(main_, {VK_CONTROL, 'E'}, [&] { return isShown(2); });
     expectShown(2);
-    probe::PressKeys({VK_CONTROL, 'T'});
+    probe::PressKeysUntil(main_, {VK_CONTROL, 'T'}, [&] { return isShown(3); });
     expectShown(3);
 
     // A real click on the first picture button of the selector strip.
@@ -342,15 +344,11 @@ TEST_F(AdminProcess, SaveWritesTheOpenedFileInPlaceAndKeepsForeignLines) {
     ASSERT_TRUE(StatusShows(PathOf(L"kelvo.ini")));
     Type(NameField(), L"Neu");
 
-    ASSERT_TRUE(probe::BringToFront(main_));
-    probe::PressKeys({VK_CONTROL, 'S'});
     std::vector<std::string> lines;
-    EXPECT_TRUE(probe::WaitUntil(
-        [&] {
-            lines = Lines(probe::ReadFileBytes(PathOf(L"kelvo.ini")).value_or(""));
-            return std::find(lines.begin(), lines.end(), "Name=Neu") != lines.end();
-        },
-        5000));
+    EXPECT_TRUE(probe::PressKeysUntil(main_, {VK_CONTROL, 'S'}, [&] {
+        lines = Lines(probe::ReadFileBytes(PathOf(L"kelvo.ini")).value_or(""));
+        return std::find(lines.begin(), lines.end(), "Name=Neu") != lines.end();
+    }));
     for (const char* kept : {"Autor=Orlimar", "[Notizen]", "Stand=1998", "txt=Eins"})
         EXPECT_NE(std::find(lines.begin(), lines.end(), kept), lines.end()) << kept;
     EXPECT_EQ(program_->WaitForDialog(kSaveTitle, 300), nullptr);

@@ -404,6 +404,16 @@ void PressKeys(std::initializer_list<WORD> virtualKeys) {
     Send(inputs);
 }
 
+bool PressKeysUntil(HWND window, std::initializer_list<WORD> virtualKeys,
+                    const std::function<bool()>& condition, int timeoutMs) {
+    for (int attempt = 0; attempt < 3; ++attempt) {
+        if (!BringToFront(window)) continue;
+        PressKeys(virtualKeys);
+        if (WaitUntil(condition, timeoutMs)) return true;
+    }
+    return false;
+}
+
 void MoveMouse(POINT screen) {
     const int width = GetSystemMetrics(SM_CXSCREEN);
     const int height = GetSystemMetrics(SM_CYSCREEN);

@@ -134,6 +134,13 @@ bool BringToFront(HWND window, int timeoutMs = 5000);
 // Presses the keys down in order and lets them go in reverse order, as a
 // user does for Ctrl+I (real input through SendInput).
 void PressKeys(std::initializer_list<WORD> virtualKeys);
+// Brings window to the front and presses the keys until condition holds
+// (up to three times, each followed by up to timeoutMs of waiting): Wine on
+// a bare X server now and then drops synthetic input that arrives while the
+// window is still becoming the focus one. For keys whose repetition does
+// no harm (a shortcut that saves or shows a page).
+bool PressKeysUntil(HWND window, std::initializer_list<WORD> virtualKeys,
+                    const std::function<bool()>& condition, int timeoutMs = 3000);
 // Moves the mouse to the screen point (real input through SendInput).
 void MoveMouse(POINT screen);
 // Clicks the left mouse button where the mouse is.

@@ -1,5 +1,8 @@
 #include "forms/headless/headless_backend.h"
 
+#include "forms/common_controls.h"
+#include "forms/menu.h"
+
 #include <algorithm>
 
 namespace forms::headless {
@@ -138,6 +141,8 @@ std::optional<std::string> Backend::BrowseForFolder(const FolderDialogRequest& r
     return script(request, dialog);
 }
 
+std::optional<Picture> Backend::ProgramIcon() { return MakePicture(32, 32, "program icon"); }
+
 std::optional<Picture> Backend::ShellIcon(const std::string& path, bool small, Color background) {
     shellIconCalls.push_back({path, small, background});
     if (!shellIcon) return std::nullopt;
@@ -235,3 +240,46 @@ void Peer::PaintPicture(const Picture& picture, Twips x, Twips y) {
 void Peer::Cls() { draws_.clear(); }
 
 }  // namespace forms::headless
+
+namespace forms {
+
+namespace {
+
+headless::Backend& Headless(Backend& backend) { return static_cast<headless::Backend&>(backend); }
+
+}  // namespace
+
+// Every kind of control gets the same recording peer.
+std::unique_ptr<Peer> MakePeer(Backend& b, Form& c) { return Headless(b).CreatePeer(c); }
+std::unique_ptr<Peer> MakePeer(Backend& b, Label& c) { return Headless(b).CreatePeer(c); }
+std::unique_ptr<Peer> MakePeer(Backend& b, CommandButton& c) { return Headless(b).CreatePeer(c); }
+std::unique_ptr<Peer> MakePeer(Backend& b, TextBox& c) { return Headless(b).CreatePeer(c); }
+std::unique_ptr<Peer> MakePeer(Backend& b, PictureBox& c) { return Headless(b).CreatePeer(c); }
+std::unique_ptr<Peer> MakePeer(Backend& b, Timer& c) { return Headless(b).CreatePeer(c); }
+std::unique_ptr<Peer> MakePeer(Backend& b, Frame& c) { return Headless(b).CreatePeer(c); }
+std::unique_ptr<Peer> MakePeer(Backend& b, OptionButton& c) { return Headless(b).CreatePeer(c); }
+std::unique_ptr<Peer> MakePeer(Backend& b, ScrollBar& c) { return Headless(b).CreatePeer(c); }
+std::unique_ptr<Peer> MakePeer(Backend& b, ComboBox& c) { return Headless(b).CreatePeer(c); }
+std::unique_ptr<Peer> MakePeer(Backend& b, Menu& c) { return Headless(b).CreatePeer(c); }
+std::unique_ptr<Peer> MakePeer(Backend& b, Toolbar& c) { return Headless(b).CreatePeer(c); }
+std::unique_ptr<Peer> MakePeer(Backend& b, StatusBar& c) { return Headless(b).CreatePeer(c); }
+std::unique_ptr<Peer> MakePeer(Backend& b, TreeView& c) { return Headless(b).CreatePeer(c); }
+std::unique_ptr<Peer> MakePeer(Backend& b, TabStrip& c) { return Headless(b).CreatePeer(c); }
+
+std::optional<std::string> ShowFileDialog(Backend& backend, const FileDialogRequest& request) {
+    return Headless(backend).ShowFileDialog(request);
+}
+
+std::optional<Color> ShowColorDialog(Backend& backend, const ColorDialogRequest& request) {
+    return Headless(backend).ShowColorDialog(request);
+}
+
+std::optional<FontChoice> ShowFontDialog(Backend& backend, const FontDialogRequest& request) {
+    return Headless(backend).ShowFontDialog(request);
+}
+
+std::optional<std::string> BrowseForFolder(Backend& backend, const FolderDialogRequest& request) {
+    return Headless(backend).BrowseForFolder(request);
+}
+
+}  // namespace forms

@@ -158,19 +158,23 @@ public:
     // Interval or Enabled restarts a timer, as on Windows.
     void AdvanceTime(int milliseconds);
 
+    // ---- The peers and dialogs of forms/backend.h and forms/dialogs.h ------------------
+    std::unique_ptr<forms::Peer> CreatePeer(Control& control);
+    std::optional<std::string> ShowFileDialog(const FileDialogRequest& request);
+    std::optional<Color> ShowColorDialog(const ColorDialogRequest& request);
+    std::optional<FontChoice> ShowFontDialog(const FontDialogRequest& request);
+    std::optional<std::string> BrowseForFolder(const FolderDialogRequest& request);
+
     // ---- forms::Backend ------------------------------------------------------------
-    std::unique_ptr<forms::Peer> CreatePeer(Control& control) override;
     void Run() override;
     void RunModal(Form& form) override;
     void End() override;
     int MsgBox(const std::string& text, int style, const std::string& title) override;
-    std::optional<std::string> ShowFileDialog(const FileDialogRequest& request) override;
-    std::optional<Color> ShowColorDialog(const ColorDialogRequest& request) override;
-    std::optional<FontChoice> ShowFontDialog(const FontDialogRequest& request) override;
-    std::optional<std::string> BrowseForFolder(const FolderDialogRequest& request) override;
     std::optional<Picture> LoadPicture(const std::string& path) override;
     std::optional<Picture> LoadPictureFromMemory(const unsigned char* data,
                                                  std::size_t size) override;
+    // A 32 x 32 picture that stands for the program's icon resource.
+    std::optional<Picture> ProgramIcon() override;
     std::optional<Picture> ShellIcon(const std::string& path, bool small,
                                      Color background) override;
     TextSize MeasureText(const Font& font, const std::string& text, Twips wrapWidth) override;

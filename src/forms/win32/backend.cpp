@@ -25,42 +25,6 @@ Win32Backend::~Win32Backend() {
     if (hiddenOwner_) DestroyWindow(hiddenOwner_);
 }
 
-std::unique_ptr<Peer> Win32Backend::CreatePeer(Control& control) {
-    switch (control.Kind()) {
-    case ControlKind::Form:
-        return std::make_unique<FormWindow>(static_cast<Form&>(control), *this);
-    case ControlKind::Label:
-        return MakeLabelPeer(static_cast<Label&>(control), *this);
-    case ControlKind::CommandButton:
-        return MakeButtonPeer(static_cast<CommandButton&>(control), *this);
-    case ControlKind::TextBox:
-        return MakeTextBoxPeer(static_cast<TextBox&>(control), *this);
-    case ControlKind::PictureBox:
-        return MakePictureBoxPeer(static_cast<PictureBox&>(control), *this);
-    case ControlKind::Timer:
-        return MakeTimerPeer(static_cast<Timer&>(control), *this);
-    case ControlKind::Frame:
-        return MakeFramePeer(static_cast<Frame&>(control), *this);
-    case ControlKind::OptionButton:
-        return MakeOptionButtonPeer(static_cast<OptionButton&>(control), *this);
-    case ControlKind::ScrollBar:
-        return MakeScrollBarPeer(static_cast<ScrollBar&>(control), *this);
-    case ControlKind::ComboBox:
-        return MakeComboBoxPeer(static_cast<ComboBox&>(control), *this);
-    case ControlKind::Menu:
-        return MakeMenuPeer(static_cast<Menu&>(control), *this);
-    case ControlKind::Toolbar:
-        return MakeToolbarPeer(static_cast<Toolbar&>(control), *this);
-    case ControlKind::StatusBar:
-        return MakeStatusBarPeer(static_cast<StatusBar&>(control), *this);
-    case ControlKind::TreeView:
-        return MakeTreeViewPeer(static_cast<TreeView&>(control), *this);
-    case ControlKind::TabStrip:
-        return MakeTabStripPeer(static_cast<TabStrip&>(control), *this);
-    }
-    return nullptr;
-}
-
 void Win32Backend::Dispatch(MSG& message) {
     if (message.hwnd) {
         HWND root = GetAncestor(message.hwnd, GA_ROOT);
@@ -148,6 +112,16 @@ std::optional<Picture> Win32Backend::LoadPictureFromMemory(const unsigned char* 
     return LoadPictureBytes(libraries_, data, size, dpi_, "memory");
 }
 
+std::optional<Picture> Win32Backend::ProgramIcon() {
+    // The program's own icon resource, so that the window shows the icon
+    // the .exe shows, without a second copy of it in the program.
+    auto icon = static_cast<HICON>(LoadImageW(instance_, MAKEINTRESOURCEW(1), IMAGE_ICON,
+                                              GetSystemMetrics(SM_CXICON),
+                                              GetSystemMetrics(SM_CYICON), LR_DEFAULTCOLOR));
+    if (!icon) return std::nullopt;
+    return Picture(Win32Picture::FromIcon(icon));
+}
+
 std::optional<Picture> Win32Backend::ShellIcon(const std::string& path, bool small,
                                                Color background) {
     return ShellIconPicture(libraries_, path, small, background);
@@ -197,5 +171,9 @@ void Win32Backend::FormActivated(FormWindow* window) {
 namespace forms {
 
 std::unique_ptr<Backend> MakePlatformBackend() { return std::make_unique<win32::Win32Backend>(); }
+
+std::unique_ptr<Peer> MakePeer(Backend& backend, Form& form) {
+    return std::make_unique<win32::FormWindow>(form, static_cast<win32::Win32Backend&>(backend));
+}
 
 }  // namespace forms

@@ -26,19 +26,20 @@ public:
     Win32Backend& operator=(const Win32Backend&) = delete;
     ~Win32Backend() override;
 
-    std::unique_ptr<Peer> CreatePeer(Control& control) override;
     void Run() override;
     void RunModal(Form& form) override;
     void End() override;
     int MsgBox(const std::string& text, int style, const std::string& title) override;
-    // The common dialogs and the folder picker (forms/win32/dialogs.cpp).
-    std::optional<std::string> ShowFileDialog(const FileDialogRequest& request) override;
-    std::optional<Color> ShowColorDialog(const ColorDialogRequest& request) override;
-    std::optional<FontChoice> ShowFontDialog(const FontDialogRequest& request) override;
-    std::optional<std::string> BrowseForFolder(const FolderDialogRequest& request) override;
+    // The common dialogs and the folder picker of forms/dialogs.h
+    // (forms/win32/dialogs.cpp).
+    std::optional<std::string> ShowFileDialog(const FileDialogRequest& request);
+    std::optional<Color> ShowColorDialog(const ColorDialogRequest& request);
+    std::optional<FontChoice> ShowFontDialog(const FontDialogRequest& request);
+    std::optional<std::string> BrowseForFolder(const FolderDialogRequest& request);
     std::optional<Picture> LoadPicture(const std::string& path) override;
     std::optional<Picture> LoadPictureFromMemory(const unsigned char* data,
                                                  std::size_t size) override;
+    std::optional<Picture> ProgramIcon() override;
     std::optional<Picture> ShellIcon(const std::string& path, bool small,
                                      Color background) override;
     TextSize MeasureText(const Font& font, const std::string& text, Twips wrapWidth) override;

@@ -82,8 +82,12 @@ private:
 
 }  // namespace
 
-std::unique_ptr<Peer> MakeButtonPeer(CommandButton& button, Win32Backend& backend) {
-    return std::make_unique<ButtonPeer>(button, backend);
+}  // namespace forms::win32
+
+namespace forms {
+
+std::unique_ptr<Peer> MakePeer(Backend& backend, CommandButton& button) {
+    return std::make_unique<win32::ButtonPeer>(button, static_cast<win32::Win32Backend&>(backend));
 }
 
-}  // namespace forms::win32
+}  // namespace forms

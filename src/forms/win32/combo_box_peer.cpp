@@ -111,8 +111,12 @@ private:
 
 }  // namespace
 
-std::unique_ptr<Peer> MakeComboBoxPeer(ComboBox& box, Win32Backend& backend) {
-    return std::make_unique<ComboBoxPeer>(box, backend);
+}  // namespace forms::win32
+
+namespace forms {
+
+std::unique_ptr<Peer> MakePeer(Backend& backend, ComboBox& box) {
+    return std::make_unique<win32::ComboBoxPeer>(box, static_cast<win32::Win32Backend&>(backend));
 }
 
-}  // namespace forms::win32
+}  // namespace forms

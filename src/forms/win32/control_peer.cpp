@@ -162,6 +162,11 @@ void ControlPeer::Create(const wchar_t* className, DWORD style, DWORD exStyle) {
     SendMessageW(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(backend_.Fonts().Get(control_.Font())),
                  FALSE);
     TakeStackPosition();
+    // A window made where the user already sees its parent (a page shown
+    // for the first time) paints all of itself, background included: a
+    // frame, say, fills its inside only when asked to erase it.
+    if (IsWindowVisible(hwnd_))
+        RedrawWindow(hwnd_, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME);
 }
 
 bool ControlPeer::StartsGroup() const {
@@ -187,9 +192,12 @@ void ControlPeer::TakeStackPosition() {
     for (const Control* other : control_.Parent().StackingOrder()) {
         if (other == &control_) break;
         if (other->Container() != control_.Container()) continue;
-        HWND window = reinterpret_cast<HWND>(other->NativeHandle());
-        if (window && GetParent(window) == GetParent(hwnd_)) after = window;
+        if (HWND window = reinterpret_cast<HWND>(other->NativeHandle())) after = window;
     }
+    // A new window comes in behind its siblings: made in the model's order,
+    // it stands in place already and needs no move.
+    HWND above = GetWindow(hwnd_, GW_HWNDPREV);
+    if (above == (after == HWND_TOP ? nullptr : after)) return;
     SetWindowPos(hwnd_, after, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
 }
 
@@ -212,7 +220,9 @@ RECT ControlPeer::BoundsPixels() const {
 }
 
 void ControlPeer::InvalidateWithParent() {
-    if (!hwnd_) return;
+    // Nothing to repaint while the window is not on the screen: it paints
+    // whole when it comes.
+    if (!hwnd_ || !IsWindowVisible(hwnd_)) return;
     HWND parent = GetParent(hwnd_);
     RECT rect;
     GetWindowRect(hwnd_, &rect);

@@ -127,20 +127,6 @@ bool RouteToControl(HWND parent, UINT message, WPARAM wParam, LPARAM lParam, LRE
 // as sending for peer; null removes the mark.
 void SetSenderPeer(HWND hwnd, ControlPeer* peer);
 
-std::unique_ptr<Peer> MakeLabelPeer(Label& label, Win32Backend& backend);
-std::unique_ptr<Peer> MakeButtonPeer(CommandButton& button, Win32Backend& backend);
-std::unique_ptr<Peer> MakeTextBoxPeer(TextBox& textBox, Win32Backend& backend);
-std::unique_ptr<Peer> MakePictureBoxPeer(PictureBox& pictureBox, Win32Backend& backend);
-std::unique_ptr<Peer> MakeTimerPeer(Timer& timer, Win32Backend& backend);
-std::unique_ptr<Peer> MakeFramePeer(Frame& frame, Win32Backend& backend);
-std::unique_ptr<Peer> MakeOptionButtonPeer(OptionButton& option, Win32Backend& backend);
-std::unique_ptr<Peer> MakeScrollBarPeer(ScrollBar& bar, Win32Backend& backend);
-std::unique_ptr<Peer> MakeComboBoxPeer(ComboBox& box, Win32Backend& backend);
-std::unique_ptr<Peer> MakeMenuPeer(Menu& menu, Win32Backend& backend);
-std::unique_ptr<Peer> MakeToolbarPeer(Toolbar& toolbar, Win32Backend& backend);
-std::unique_ptr<Peer> MakeStatusBarPeer(StatusBar& bar, Win32Backend& backend);
-std::unique_ptr<Peer> MakeTreeViewPeer(TreeView& tree, Win32Backend& backend);
-std::unique_ptr<Peer> MakeTabStripPeer(TabStrip& strip, Win32Backend& backend);
 void RegisterPictureBoxClass(HINSTANCE instance);
 
 }  // namespace forms::win32

@@ -298,3 +298,29 @@ std::optional<std::string> Win32Backend::BrowseForFolder(const FolderDialogReque
 }
 
 }  // namespace forms::win32
+
+namespace forms {
+
+namespace {
+
+win32::Win32Backend& Win32(Backend& backend) { return static_cast<win32::Win32Backend&>(backend); }
+
+}  // namespace
+
+std::optional<std::string> ShowFileDialog(Backend& backend, const FileDialogRequest& request) {
+    return Win32(backend).ShowFileDialog(request);
+}
+
+std::optional<Color> ShowColorDialog(Backend& backend, const ColorDialogRequest& request) {
+    return Win32(backend).ShowColorDialog(request);
+}
+
+std::optional<FontChoice> ShowFontDialog(Backend& backend, const FontDialogRequest& request) {
+    return Win32(backend).ShowFontDialog(request);
+}
+
+std::optional<std::string> BrowseForFolder(Backend& backend, const FolderDialogRequest& request) {
+    return Win32(backend).BrowseForFolder(request);
+}
+
+}  // namespace forms

@@ -5,6 +5,7 @@
 namespace forms::win32 {
 
 FontCache::~FontCache() {
+    if (measuring_) DeleteDC(measuring_);
     for (auto& [key, font] : fonts_) DeleteObject(font);
 }
 
@@ -23,7 +24,8 @@ HFONT FontCache::Get(const Font& font) {
 }
 
 TextSize FontCache::Measure(const Font& font, const std::string& text, Twips wrapWidth) {
-    HDC dc = GetDC(nullptr);
+    if (!measuring_) measuring_ = CreateCompatibleDC(nullptr);
+    HDC dc = measuring_;
     HGDIOBJ old = SelectObject(dc, Get(font));
     RECT rect{0, 0, wrapWidth > 0 ? dpi_.PixelsX(wrapWidth) : 0, 0};
     const std::wstring wide = Widen(text);
@@ -41,7 +43,6 @@ TextSize FontCache::Measure(const Font& font, const std::string& text, Twips wra
         size.height = dpi_.TwipsY(rect.bottom - rect.top);
     }
     SelectObject(dc, old);
-    ReleaseDC(nullptr, dc);
     return size;
 }
 

@@ -33,6 +33,10 @@ private:
     using Key = std::tuple<std::string, long, bool>;
     Dpi dpi_;
     std::map<Key, HFONT> fonts_;
+    // One device context for all measuring, made on first use: every label
+    // sized to its text measures, and a DC of the screen per measurement
+    // would cost a trip to the window system each time.
+    HDC measuring_ = nullptr;
 };
 
 }  // namespace forms::win32

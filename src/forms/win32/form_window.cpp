@@ -4,7 +4,6 @@
 
 #include "forms/win32/backend.h"
 #include "forms/win32/control_peer.h"
-#include "forms/win32/menu_bar.h"
 #include "forms/win32/pictures.h"
 #include "forms/win32/text.h"
 
@@ -72,11 +71,6 @@ FormWindow::~FormWindow() {
         backend_.FormDestroyed(this);
     }
     if (icon_) DestroyIcon(icon_);
-}
-
-MenuBar& FormWindow::Menus() {
-    if (!menuBar_) menuBar_ = std::make_unique<MenuBar>(form_, hwnd_);
-    return *menuBar_;
 }
 
 bool FormWindow::TranslateShortcut(MSG& message) {
@@ -147,7 +141,10 @@ void FormWindow::PaintPicture(const Picture& picture, Twips x, Twips y) {
     const int left = dpi.PixelsX(x);
     const int top = dpi.PixelsY(y);
     surface_.Draw(*pixels, left, top);
-    // Transparent labels over the picture show it too.
+    // Transparent labels over the picture show it too. A window not on the
+    // screen yet paints all of it when it comes (a tiled background is
+    // painted tile by tile while the program starts).
+    if (!IsWindowVisible(hwnd_)) return;
     const RECT area{left, top, left + pixels->widthPixels, top + pixels->heightPixels};
     RedrawWindow(hwnd_, &area, nullptr, RDW_INVALIDATE | RDW_ALLCHILDREN);
 }

@@ -16,7 +16,19 @@
 namespace forms::win32 {
 
 class Win32Backend;
-class MenuBar;
+
+// What a form window needs of its menu bar. The bar itself
+// (forms/win32/menu_bar.h) comes with the menus' peers, so a program
+// without menus links none of it.
+class FormMenus {
+public:
+    virtual ~FormMenus() = default;
+    // WM_COMMAND from the menu or a shortcut: the entry's Click. False when
+    // id is none of the menus'.
+    virtual bool Command(UINT id) = 0;
+    // The table of the shortcuts, or null for none.
+    virtual HACCEL Accelerators() = 0;
+};
 
 struct WindowStyles {
     DWORD style = 0;
@@ -60,7 +72,9 @@ public:
     void AddTimer(UINT_PTR id, Timer* timer) { timers_[id] = timer; }
     void RemoveTimer(UINT_PTR id) { timers_.erase(id); }
     // The form's menu bar, made when the first menu comes.
-    MenuBar& Menus();
+    // The form's menu bar; null until its first menu was made.
+    FormMenus* Menus() const { return menuBar_.get(); }
+    void SetMenus(std::unique_ptr<FormMenus> menus) { menuBar_ = std::move(menus); }
     // A key typed in this form that is a menu shortcut: chooses the menu
     // entry and returns true. The form may be gone then.
     bool TranslateShortcut(MSG& message);
@@ -85,7 +99,7 @@ private:
     HWND lastFocus_ = nullptr;
     int nextId_ = 100;
     std::map<UINT_PTR, Timer*> timers_;
-    std::unique_ptr<MenuBar> menuBar_;
+    std::unique_ptr<FormMenus> menuBar_;
     // An access key chose a container: the focus went into it, and the
     // step on to the next control that follows is skipped.
     bool skipNextStep_ = false;

@@ -74,8 +74,12 @@ private:
 
 }  // namespace
 
-std::unique_ptr<Peer> MakeFramePeer(Frame& frame, Win32Backend& backend) {
-    return std::make_unique<FramePeer>(frame, backend);
+}  // namespace forms::win32
+
+namespace forms {
+
+std::unique_ptr<Peer> MakePeer(Backend& backend, Frame& frame) {
+    return std::make_unique<win32::FramePeer>(frame, static_cast<win32::Win32Backend&>(backend));
 }
 
-}  // namespace forms::win32
+}  // namespace forms

@@ -103,8 +103,12 @@ private:
 
 }  // namespace
 
-std::unique_ptr<Peer> MakeLabelPeer(Label& label, Win32Backend& backend) {
-    return std::make_unique<LabelPeer>(label, backend);
+}  // namespace forms::win32
+
+namespace forms {
+
+std::unique_ptr<Peer> MakePeer(Backend& backend, Label& label) {
+    return std::make_unique<win32::LabelPeer>(label, static_cast<win32::Win32Backend&>(backend));
 }
 
-}  // namespace forms::win32
+}  // namespace forms

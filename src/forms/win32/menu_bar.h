@@ -9,16 +9,17 @@
 
 #include "forms/form.h"
 #include "forms/menu.h"
+#include "forms/win32/form_window.h"
 
 namespace forms::win32 {
 
-class MenuBar {
+class MenuBar : public FormMenus {
 public:
     MenuBar(Form& form, HWND window) : form_(form), window_(window) {}
     MenuBar(const MenuBar&) = delete;
     MenuBar& operator=(const MenuBar&) = delete;
     // The window destroys the bar and what is still attached to it.
-    ~MenuBar();
+    ~MenuBar() override;
 
     // Adds the item of menu with command id; its parent menu's item must be
     // there already.
@@ -27,11 +28,12 @@ public:
     void Remove(UINT id);
     // Mirrors caption, shortcut, check mark, enabled state and visibility.
     void Update(UINT id);
-    // WM_COMMAND from the menu or a shortcut: the entry's Click. False when
-    // id is none of the menus'.
-    bool Command(UINT id);
+    bool Command(UINT id) override;
     // The table of the shortcuts (Ctrl and a letter), or null for none.
-    HACCEL Accelerators();
+    HACCEL Accelerators() override;
+
+    // The menu bar of the form window, made with its first menu.
+    static MenuBar& Of(FormWindow& window);
 
 private:
     struct Item {

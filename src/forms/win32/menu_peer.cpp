@@ -37,6 +37,11 @@ std::wstring ItemText(const Menu& menu) {
 
 }  // namespace
 
+MenuBar& MenuBar::Of(FormWindow& window) {
+    if (!window.Menus()) window.SetMenus(std::make_unique<MenuBar>(window.GetForm(), window.Handle()));
+    return static_cast<MenuBar&>(*window.Menus());
+}
+
 MenuBar::~MenuBar() {
     if (accelerators_) DestroyAcceleratorTable(accelerators_);
     // Popups that hang in a menu go with it; detached ones go here.
@@ -198,11 +203,11 @@ public:
     explicit MenuPeer(Menu& menu) : form_(reinterpret_cast<HWND>(menu.Parent().NativeHandle())) {
         if (FormWindow* owner = FormWindow::FromHandle(form_)) {
             id_ = static_cast<UINT>(owner->NextControlId());
-            owner->Menus().Add(menu, id_);
+            MenuBar::Of(*owner).Add(menu, id_);
         }
     }
     ~MenuPeer() override {
-        if (FormWindow* owner = FormWindow::FromHandle(form_)) owner->Menus().Remove(id_);
+        if (FormWindow* owner = FormWindow::FromHandle(form_)) MenuBar::Of(*owner).Remove(id_);
     }
 
     void Update(Property property) override {
@@ -211,7 +216,7 @@ public:
         case Property::Visible:
         case Property::Enabled:
         case Property::Checked:
-            if (FormWindow* owner = FormWindow::FromHandle(form_)) owner->Menus().Update(id_);
+            if (FormWindow* owner = FormWindow::FromHandle(form_)) MenuBar::Of(*owner).Update(id_);
             break;
         default:
             break;
@@ -231,8 +236,12 @@ private:
 
 }  // namespace
 
-std::unique_ptr<Peer> MakeMenuPeer(Menu& menu, Win32Backend&) {
-    return std::make_unique<MenuPeer>(menu);
+}  // namespace forms::win32
+
+namespace forms {
+
+std::unique_ptr<Peer> MakePeer(Backend&, Menu& menu) {
+    return std::make_unique<win32::MenuPeer>(menu);
 }
 
-}  // namespace forms::win32
+}  // namespace forms

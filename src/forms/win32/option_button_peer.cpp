@@ -94,8 +94,12 @@ private:
 
 }  // namespace
 
-std::unique_ptr<Peer> MakeOptionButtonPeer(OptionButton& option, Win32Backend& backend) {
-    return std::make_unique<OptionButtonPeer>(option, backend);
+}  // namespace forms::win32
+
+namespace forms {
+
+std::unique_ptr<Peer> MakePeer(Backend& backend, OptionButton& option) {
+    return std::make_unique<win32::OptionButtonPeer>(option, static_cast<win32::Win32Backend&>(backend));
 }
 
-}  // namespace forms::win32
+}  // namespace forms

@@ -118,8 +118,12 @@ void RegisterPictureBoxClass(HINSTANCE instance) {
     RegisterClassExW(&windowClass);
 }
 
-std::unique_ptr<Peer> MakePictureBoxPeer(PictureBox& box, Win32Backend& backend) {
-    return std::make_unique<PictureBoxPeer>(box, backend);
+}  // namespace forms::win32
+
+namespace forms {
+
+std::unique_ptr<Peer> MakePeer(Backend& backend, PictureBox& box) {
+    return std::make_unique<win32::PictureBoxPeer>(box, static_cast<win32::Win32Backend&>(backend));
 }
 
-}  // namespace forms::win32
+}  // namespace forms

@@ -80,8 +80,12 @@ private:
 
 }  // namespace
 
-std::unique_ptr<Peer> MakeScrollBarPeer(ScrollBar& bar, Win32Backend& backend) {
-    return std::make_unique<ScrollBarPeer>(bar, backend);
+}  // namespace forms::win32
+
+namespace forms {
+
+std::unique_ptr<Peer> MakePeer(Backend& backend, ScrollBar& bar) {
+    return std::make_unique<win32::ScrollBarPeer>(bar, static_cast<win32::Win32Backend&>(backend));
 }
 
-}  // namespace forms::win32
+}  // namespace forms

@@ -37,8 +37,12 @@ private:
 
 }  // namespace
 
-std::unique_ptr<Peer> MakeStatusBarPeer(StatusBar& bar, Win32Backend& backend) {
-    return std::make_unique<StatusBarPeer>(bar, backend);
+}  // namespace forms::win32
+
+namespace forms {
+
+std::unique_ptr<Peer> MakePeer(Backend& backend, StatusBar& bar) {
+    return std::make_unique<win32::StatusBarPeer>(bar, static_cast<win32::Win32Backend&>(backend));
 }
 
-}  // namespace forms::win32
+}  // namespace forms

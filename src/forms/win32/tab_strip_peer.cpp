@@ -77,8 +77,12 @@ private:
 
 }  // namespace
 
-std::unique_ptr<Peer> MakeTabStripPeer(TabStrip& strip, Win32Backend& backend) {
-    return std::make_unique<TabStripPeer>(strip, backend);
+}  // namespace forms::win32
+
+namespace forms {
+
+std::unique_ptr<Peer> MakePeer(Backend& backend, TabStrip& strip) {
+    return std::make_unique<win32::TabStripPeer>(strip, static_cast<win32::Win32Backend&>(backend));
 }
 
-}  // namespace forms::win32
+}  // namespace forms

@@ -110,8 +110,12 @@ private:
 
 }  // namespace
 
-std::unique_ptr<Peer> MakeTextBoxPeer(TextBox& textBox, Win32Backend& backend) {
-    return std::make_unique<TextBoxPeer>(textBox, backend);
+}  // namespace forms::win32
+
+namespace forms {
+
+std::unique_ptr<Peer> MakePeer(Backend& backend, TextBox& textBox) {
+    return std::make_unique<win32::TextBoxPeer>(textBox, static_cast<win32::Win32Backend&>(backend));
 }
 
-}  // namespace forms::win32
+}  // namespace forms

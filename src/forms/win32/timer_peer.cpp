@@ -53,8 +53,12 @@ private:
 
 }  // namespace
 
-std::unique_ptr<Peer> MakeTimerPeer(Timer& timer, Win32Backend&) {
-    return std::make_unique<TimerPeer>(timer);
+}  // namespace forms::win32
+
+namespace forms {
+
+std::unique_ptr<Peer> MakePeer(Backend&, Timer& timer) {
+    return std::make_unique<win32::TimerPeer>(timer);
 }
 
-}  // namespace forms::win32
+}  // namespace forms

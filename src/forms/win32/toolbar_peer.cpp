@@ -103,8 +103,12 @@ private:
 
 }  // namespace
 
-std::unique_ptr<Peer> MakeToolbarPeer(Toolbar& toolbar, Win32Backend& backend) {
-    return std::make_unique<ToolbarPeer>(toolbar, backend);
+}  // namespace forms::win32
+
+namespace forms {
+
+std::unique_ptr<Peer> MakePeer(Backend& backend, Toolbar& toolbar) {
+    return std::make_unique<win32::ToolbarPeer>(toolbar, static_cast<win32::Win32Backend&>(backend));
 }
 
-}  // namespace forms::win32
+}  // namespace forms

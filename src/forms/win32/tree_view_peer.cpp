@@ -196,8 +196,12 @@ private:
 
 }  // namespace
 
-std::unique_ptr<Peer> MakeTreeViewPeer(TreeView& tree, Win32Backend& backend) {
-    return std::make_unique<TreeViewPeer>(tree, backend);
+}  // namespace forms::win32
+
+namespace forms {
+
+std::unique_ptr<Peer> MakePeer(Backend& backend, TreeView& tree) {
+    return std::make_unique<win32::TreeViewPeer>(tree, static_cast<win32::Win32Backend&>(backend));
 }
 
-}  // namespace forms::win32
+}  // namespace forms
