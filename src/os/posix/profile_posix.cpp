@@ -1,13 +1,15 @@
 // Profile strings on platforms without the Windows profile functions: the
 // same reading and in-place editing rules, on files in the Windows code
-// page.
+// page or, behind the UTF-16 mark, in Unicode (os/ini_encoding.h).
 #include <optional>
 #include <string>
 
+#include "os/ini_encoding.h"
 #include "os/ini_text.h"
 #include "os/os.h"
 #include "os/posix/file_bytes.h"
 #include "os/profile_rules.h"
+#include "os/unicode.h"
 
 namespace os {
 namespace {
@@ -27,21 +29,33 @@ std::string KeepUnits(const std::string& text, std::size_t units) {
     return text.substr(0, pos);
 }
 
+// The value of key in section of the file's text, as UTF-8 of at most
+// `units` characters (bytes of the code page, UTF-16 code units of a
+// Unicode file).
+std::optional<std::string> FindValue(const ini::FileText& file, const std::string& section,
+                                     const std::string& key, std::size_t units) {
+    if (file.encoding == ini::FileEncoding::CodePage) {
+        auto value = ini::Find(file.text, Utf8ToAnsi(section), Utf8ToAnsi(key));
+        if (!value) return std::nullopt;
+        if (value->size() > units) value->resize(units);
+        return AnsiToUtf8(*value);
+    }
+    const auto value = ini::Find(file.text, section, key, ini::Encoding::Utf8);
+    if (!value) return std::nullopt;
+    return unicode::ValidUtf8(KeepUnits(*value, units));
+}
+
 }  // namespace
 
 std::string ReadProfileString(const std::string& path, const std::string& section,
                               const std::string& key, const std::string& defaultValue,
                               std::size_t room) {
     if (room == 0) return "";
-    std::optional<std::string> value;
     if (profile::IsReadable(path, section, key)) {
         if (const auto bytes = posix::ReadFileBytes(path)) {
-            value = ini::Find(*bytes, Utf8ToAnsi(section), Utf8ToAnsi(key));
+            if (auto value = FindValue(ini::DecodeFile(*bytes), section, key, room - 1))
+                return *value;
         }
-    }
-    if (value) {
-        if (value->size() > room - 1) value->resize(room - 1);
-        return AnsiToUtf8(*value);
     }
     // Like the Windows functions, drop trailing spaces of the default.
     const std::size_t end = defaultValue.find_last_not_of(' ');
@@ -53,9 +67,14 @@ bool WriteProfileString(const std::string& path, const std::string& section,
     if (!profile::IsWritable(path, section, key, value)) return false;
     const auto bytes = posix::ReadFileBytes(path);
     if (!bytes) return false;
-    const std::string updated =
-        ini::Assign(*bytes, Utf8ToAnsi(section), Utf8ToAnsi(key), Utf8ToAnsi(value));
-    return posix::WriteFileBytes(path, updated);
+    ini::FileText file = ini::DecodeFile(*bytes);
+    if (file.encoding == ini::FileEncoding::CodePage) {
+        file.text = ini::Assign(file.text, Utf8ToAnsi(section), Utf8ToAnsi(key), Utf8ToAnsi(value));
+    } else {
+        file.text = ini::Assign(file.text, section, key, unicode::ValidUtf8(value),
+                                ini::Encoding::Utf8);
+    }
+    return posix::WriteFileBytes(path, ini::EncodeFile(file));
 }
 
 }  // namespace os

@@ -1,0 +1,92 @@
+#include "tools/cdcheck/project_check.h"
+
+#include "common/project_file.h"
+#include "menu/project_settings.h"
+#include "tools/cdcheck/file_checks.h"
+#include "tools/cdcheck/path_checks.h"
+#include "tools/cdcheck/value_checks.h"
+
+namespace cdcheck {
+
+namespace project = common::project;
+namespace general = common::project::general;
+namespace item = common::project::item;
+namespace settings = menu::settings;
+
+namespace {
+
+// Section General: lengths in the order read, then what the menu program
+// makes of each value.
+void CheckGeneral(os::Services& services, const std::string& iniPath, PathChecks& paths,
+                  const settings::General& values, Report& report) {
+    for (const project::Key* key : settings::GeneralReadOrder) {
+        // The splash shows for a fixed time: SplashTime is read, never used.
+        if (key == &general::SplashTime) continue;
+        CheckLength(services, iniPath, project::GeneralSection, *key, InGeneral(*key), report);
+        if (key == &general::Items) CheckItems(values.Items, report);
+        if (key == &general::FontSize) CheckFontSize(values.Fontsize, report);
+        if (key == &general::ForeColor) CheckWholeColor(general::ForeColor, values.ForeColor, report);
+        if (key == &general::HighColor) CheckWholeColor(general::HighColor, values.HighColor, report);
+        if (key == &general::ColorPic) CheckColorPic(values.ColorPic, report);
+    }
+    if (settings::UsesPlainColour(values.ColorPic)) {
+        CheckBackColor(values.BackColor, report);
+    } else if (values.BackgroundPic.empty()) {
+        report.Fault(InGeneral(general::BackgroundPic),
+                     "leer, obwohl ColorPic das Hintergrundbild wählt; das Menüprogramm meldet "
+                     "\"Hintergrundbild '' nicht gefunden!\"");
+    } else {
+        paths.Picture(InGeneral(general::BackgroundPic), values.BackgroundPic, true);
+    }
+    if (!values.SplashPic.empty())
+        paths.Picture(InGeneral(general::SplashPic), values.SplashPic, true);
+}
+
+void CheckEntry(os::Services& services, const std::string& iniPath, PathChecks& paths, int number,
+                Report& report) {
+    settings::Entry entry;
+    settings::ReadEntry(services, iniPath, number, entry);
+    const std::string section = project::ItemSection(number);
+    for (const project::Key* key : settings::EntryReadOrder) {
+        const std::string where = InEntry(number, entry.txt, *key);
+        CheckLength(services, iniPath, section, *key, where, report);
+        if (key == &item::Command) paths.Command(where, entry.command);
+        if (key == &item::Icon && !entry.icon.empty()) {
+            const bool picture =
+                settings::IconSourceOf(entry.icon) == settings::IconSource::PictureFile;
+            paths.Picture(where, entry.icon, picture);
+        }
+    }
+}
+
+}  // namespace
+
+CheckOutcome CheckDisc(const Disc& disc, os::Services& services, forms::Backend& pictures,
+                       Report& report) {
+    if (!disc.Readable()) return CheckOutcome::Unreadable;
+    const Lookup ini = disc.Find(project::FileName);
+    if (!ini.found) {
+        report.Fault(project::FileName, "fehlt im Ordner");
+        CheckProgram(disc, report);
+        return CheckOutcome::Checked;
+    }
+    const std::optional<std::string> bytes = Disc::ReadBytes(ini.real);
+    if (!bytes) return CheckOutcome::Unreadable;
+
+    CheckProgram(disc, report);
+    CheckEncoding(*bytes, report);
+
+    const std::string iniPath = Utf8(ini.real);
+    PathChecks paths(disc, pictures, report);
+    settings::General values;
+    settings::ReadGeneral(services, iniPath, values);
+    CheckGeneral(services, iniPath, paths, values, report);
+
+    const int itemCount = settings::ItemCountFrom(values.Items);
+    for (int number = 1; number <= settings::UsedPlaces(itemCount); ++number)
+        CheckEntry(services, iniPath, paths, number, report);
+    CheckLeftoverEntries(services, iniPath, itemCount, report);
+    return CheckOutcome::Checked;
+}
+
+}  // namespace cdcheck

@@ -1,0 +1,50 @@
+// The findings of a check, one line each, and the exit status they give.
+//
+// A line reads "Fehler: WHERE: TEXT" or "Hinweis: WHERE: TEXT". WHERE names
+// a file ("kelvo.exe", "kelvo.ini"), a key of section General ("General,
+// FontSize") or an entry and its key ("Eintrag 2 (Bildergalerie),
+// Command"), keys spelt as the editor writes them. A fault is something the
+// menu program will get wrong on the disc; information is something that
+// may be right, depending on how the menu is started or how the disc is
+// written.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "common/project_file.h"
+
+namespace cdcheck {
+
+enum class Severity { Fault, Information };
+
+struct Finding {
+    Severity severity;
+    std::string where;
+    std::string text;
+};
+
+// WHERE of a key of section General, of an entry's key, of an entry.
+std::string InGeneral(const common::project::Key& key);
+std::string InEntry(int number, const std::string& caption);
+std::string InEntry(int number, const std::string& caption, const common::project::Key& key);
+
+class Report {
+public:
+    void Fault(const std::string& where, const std::string& text);
+    void Information(const std::string& where, const std::string& text);
+
+    const std::vector<Finding>& Findings() const { return findings_; }
+    int FaultCount() const;
+    // Every finding as its line, in the order found.
+    std::vector<std::string> Lines() const;
+    // "Ergebnis: 2 Fehler, 1 Hinweis".
+    std::string Summary() const;
+
+private:
+    std::vector<Finding> findings_;
+};
+
+std::string Line(const Finding& finding);
+
+}  // namespace cdcheck
