@@ -103,16 +103,16 @@ int wmain(int argc, wchar_t** argv) {
     };
     std::vector<Program> programs;
     for (int i = 2; i < argc; ++i) {
-        const std::wstring spec = argv[i];
-        const std::size_t bar = spec.find(L'|');
+        const std::wstring pair = argv[i];
+        const std::size_t bar = pair.find(L'|');
         if (bar == std::wstring::npos) {
             std::fprintf(stderr, "wait-window: \"TITLE|PROGRAM.exe\" expected\n");
             return 2;
         }
-        Program program{spec.substr(0, bar), Quote(spec.substr(bar + 1)), L""};
+        Program program{pair.substr(0, bar), Quote(pair.substr(bar + 1)), L""};
         wchar_t full[MAX_PATH];
         wchar_t* name = nullptr;
-        if (GetFullPathNameW(spec.substr(bar + 1).c_str(), MAX_PATH, full, &name) && name)
+        if (GetFullPathNameW(pair.substr(bar + 1).c_str(), MAX_PATH, full, &name) && name)
             program.folder.assign(full, name);
         programs.push_back(program);
     }

@@ -47,7 +47,25 @@ bool HoldsFocus(HWND hwnd) {
 ControlPeer::ControlPeer(Control& control, Win32Backend& backend)
     : control_(control), backend_(backend) {}
 
+HBRUSH ControlPeer::BackgroundBrush() {
+    if (!background_) background_ = CreateSolidBrush(control_.BackColor());
+    return background_;
+}
+
+HBRUSH ControlPeer::OwnColors(HDC dc) {
+    SetTextColor(dc, control_.ForeColor());
+    SetBkMode(dc, OPAQUE);
+    SetBkColor(dc, control_.BackColor());
+    return BackgroundBrush();
+}
+
+void ControlPeer::ForgetBrush() {
+    if (background_) DeleteObject(background_);
+    background_ = nullptr;
+}
+
 ControlPeer::~ControlPeer() {
+    ForgetBrush();
     *alive_ = false;
     if (!hwnd_) return;
     RemoveWindowSubclass(hwnd_, SubclassProc, kSubclassId);

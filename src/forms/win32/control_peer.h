@@ -95,6 +95,12 @@ protected:
     // Stops what the window sends from reaching this peer (before a derived
     // peer takes down what its window uses).
     void Detach();
+    // The control's own colours for its WM_CTLCOLOR...: sets up dc with its
+    // text colour and opaque background and returns a brush of its
+    // background colour, kept until ForgetBrush (after a colour change).
+    HBRUSH OwnColors(HDC dc);
+    HBRUSH BackgroundBrush();
+    void ForgetBrush();
     // False once the peer is gone: keep a copy across a Raise... call whose
     // handler may unload the form, and look before touching the peer again.
     std::shared_ptr<const bool> Alive() const { return alive_; }
@@ -105,6 +111,7 @@ protected:
 
 private:
     std::shared_ptr<bool> alive_ = std::make_shared<bool>(true);
+    HBRUSH background_ = nullptr;
     static LRESULT CALLBACK SubclassProc(HWND hwnd, UINT message, WPARAM wParam,
                                          LPARAM lParam, UINT_PTR id, DWORD_PTR data);
     // Places the new window behind the sibling in front of it in the model.

@@ -11,12 +11,11 @@ namespace {
 
 class FramePeer : public ControlPeer {
 public:
-    FramePeer(Frame& frame, Win32Backend& backend) : ControlPeer(frame, backend), frame_(frame) {
+    FramePeer(Frame& frame, Win32Backend& backend) : ControlPeer(frame, backend) {
         Create(L"BUTTON", BS_GROUPBOX | WS_CLIPCHILDREN, WS_EX_CONTROLPARENT);
     }
     ~FramePeer() override {
         Detach();
-        if (brush_) DeleteObject(brush_);
     }
 
     void Update(Property property) override {
@@ -24,8 +23,7 @@ public:
         switch (property) {
         case Property::ForeColor:
         case Property::BackColor:
-            if (brush_) DeleteObject(brush_);
-            brush_ = nullptr;
+            ForgetBrush();
             RedrawWindow(hwnd_, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
             break;
         default:
@@ -35,16 +33,9 @@ public:
     }
 
     // The caption's colours; its background is the frame's.
-    HBRUSH CtlColor(HDC dc) override {
-        SetTextColor(dc, frame_.ForeColor());
-        SetBkColor(dc, frame_.BackColor());
-        return InsideBrush();
-    }
+    HBRUSH CtlColor(HDC dc) override { return OwnColors(dc); }
 
-    HBRUSH InsideBrush() override {
-        if (!brush_) brush_ = CreateSolidBrush(frame_.BackColor());
-        return brush_;
-    }
+    HBRUSH InsideBrush() override { return BackgroundBrush(); }
 
 protected:
     LRESULT Message(UINT message, WPARAM wParam, LPARAM lParam, bool& handled) override {
@@ -66,10 +57,6 @@ protected:
         }
         return ControlPeer::Message(message, wParam, lParam, handled);
     }
-
-private:
-    Frame& frame_;
-    HBRUSH brush_ = nullptr;
 };
 
 }  // namespace

@@ -10,21 +10,6 @@ namespace forms::win32 {
 
 namespace {
 
-// A 32-bit top-down DIB section of width x height, all zero.
-HBITMAP MakeDib(int width, int height, std::uint8_t** bits) {
-    BITMAPINFO info{};
-    info.bmiHeader.biSize = sizeof info.bmiHeader;
-    info.bmiHeader.biWidth = width;
-    info.bmiHeader.biHeight = -height;
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    info.bmiHeader.biCompression = BI_RGB;
-    void* pixels = nullptr;
-    HBITMAP bitmap = CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &pixels, nullptr, 0);
-    *bits = static_cast<std::uint8_t*>(pixels);
-    return bitmap;
-}
-
 // Draws picture centred onto a cell filled with colour.
 void DrawOnto(HBITMAP cell, int width, int height, const Win32Picture* picture, COLORREF colour) {
     HDC dc = CreateCompatibleDC(nullptr);
@@ -44,10 +29,13 @@ void DrawOnto(HBITMAP cell, int width, int height, const Win32Picture* picture, 
 // how much of each pixel the picture covers.
 void AddPicture(HIMAGELIST list, int width, int height, const Win32Picture* picture,
                 COLORREF background) {
-    std::uint8_t *onBlack = nullptr, *onWhite = nullptr, *colourBits = nullptr;
-    HBITMAP black = MakeDib(width, height, &onBlack);
-    HBITMAP white = MakeDib(width, height, &onWhite);
-    HBITMAP colour = MakeDib(width, height, &colourBits);
+    void *blackPixels = nullptr, *whitePixels = nullptr, *colourPixels = nullptr;
+    HBITMAP black = MakeDib(width, height, &blackPixels);
+    HBITMAP white = MakeDib(width, height, &whitePixels);
+    HBITMAP colour = MakeDib(width, height, &colourPixels);
+    const auto* onBlack = static_cast<const std::uint8_t*>(blackPixels);
+    const auto* onWhite = static_cast<const std::uint8_t*>(whitePixels);
+    auto* colourBits = static_cast<std::uint8_t*>(colourPixels);
     const int maskStride = (width + 15) / 16 * 2;  // rows of a monochrome bitmap are words
     std::vector<std::uint8_t> maskBits(static_cast<std::size_t>(maskStride * height), 0);
     if (black && white && colour) {

@@ -15,10 +15,6 @@ public:
     LabelPeer(Label& label, Win32Backend& backend) : ControlPeer(label, backend), label_(label) {
         Create(L"STATIC", WrapStyle() | SS_NOTIFY, 0);
     }
-    ~LabelPeer() override {
-        if (brush_) DeleteObject(brush_);
-    }
-
     void Update(Property property) override {
         if (!hwnd_) return;
         switch (property) {
@@ -31,8 +27,7 @@ public:
             break;
         case Property::ForeColor:
         case Property::BackColor:
-            if (brush_) DeleteObject(brush_);
-            brush_ = nullptr;
+            ForgetBrush();
             InvalidateWithParent();
             break;
         default:
@@ -60,10 +55,7 @@ public:
                 return behind;
             }
         }
-        SetBkMode(dc, OPAQUE);
-        SetBkColor(dc, label_.BackColor());
-        if (!brush_) brush_ = CreateSolidBrush(label_.BackColor());
-        return brush_;
+        return OwnColors(dc);
     }
 
     void Command(int code) override {
@@ -98,7 +90,6 @@ private:
     }
 
     Label& label_;
-    HBRUSH brush_ = nullptr;
 };
 
 }  // namespace

@@ -20,7 +20,6 @@ public:
     }
     ~OptionButtonPeer() override {
         Detach();
-        if (brush_) DeleteObject(brush_);
     }
 
     void Update(Property property) override {
@@ -31,8 +30,7 @@ public:
             break;
         case Property::ForeColor:
         case Property::BackColor:
-            if (brush_) DeleteObject(brush_);
-            brush_ = nullptr;
+            ForgetBrush();
             InvalidateRect(hwnd_, nullptr, TRUE);
             break;
         default:
@@ -41,12 +39,7 @@ public:
         }
     }
 
-    HBRUSH CtlColor(HDC dc) override {
-        SetTextColor(dc, option_.ForeColor());
-        SetBkColor(dc, option_.BackColor());
-        if (!brush_) brush_ = CreateSolidBrush(option_.BackColor());
-        return brush_;
-    }
+    HBRUSH CtlColor(HDC dc) override { return OwnColors(dc); }
 
     void Command(int code) override {
         // A radio button that gets the focus while unchecked reports a
@@ -88,7 +81,6 @@ private:
     }
 
     OptionButton& option_;
-    HBRUSH brush_ = nullptr;
     bool focusing_ = false;
 };
 

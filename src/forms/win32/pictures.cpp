@@ -69,18 +69,6 @@ std::shared_ptr<Win32Picture> LoadWithOle(SystemLibraries& libraries, const unsi
     return Win32Picture::FromOle(picture, dpi);
 }
 
-// A 32-bit top-down DIB section; bits receives its pixels.
-HBITMAP MakeDib(int width, int height, void** bits) {
-    BITMAPINFO info{};
-    info.bmiHeader.biSize = sizeof info.bmiHeader;
-    info.bmiHeader.biWidth = width;
-    info.bmiHeader.biHeight = -height;
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    info.bmiHeader.biCompression = BI_RGB;
-    return CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, bits, nullptr, 0);
-}
-
 // PNG and whatever else the OLE loader refuses, decoded to premultiplied BGRA.
 std::shared_ptr<Win32Picture> LoadWithWic(SystemLibraries& libraries, const unsigned char* data,
                                           std::size_t size) {
@@ -245,6 +233,17 @@ SIZE IconSize(HICON icon) {
 }
 
 }  // namespace
+
+HBITMAP MakeDib(int width, int height, void** bits) {
+    BITMAPINFO info{};
+    info.bmiHeader.biSize = sizeof info.bmiHeader;
+    info.bmiHeader.biWidth = width;
+    info.bmiHeader.biHeight = -height;
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
+    info.bmiHeader.biCompression = BI_RGB;
+    return CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, bits, nullptr, 0);
+}
 
 Win32Picture::~Win32Picture() {
     if (ole_) ole_->Release();

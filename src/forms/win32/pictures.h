@@ -52,6 +52,9 @@ private:
 // The win32 pixels of a picture, or null for an empty one.
 const Win32Picture* PixelsOf(const Picture& picture);
 
+// A 32-bit top-down DIB section of width x height; bits receives its pixels.
+HBITMAP MakeDib(int width, int height, void** bits);
+
 // A bitmap of the screen's format, filled with colour.
 HBITMAP MakeFilledBitmap(int width, int height, COLORREF colour);
 

@@ -21,10 +21,6 @@ public:
         Create(L"EDIT", style, WS_EX_CLIENTEDGE);
         ApplySelection();
     }
-    ~TextBoxPeer() override {
-        if (brush_) DeleteObject(brush_);
-    }
-
     void Update(Property property) override {
         if (!hwnd_) return;
         switch (property) {
@@ -36,8 +32,7 @@ public:
             break;
         case Property::ForeColor:
         case Property::BackColor:
-            if (brush_) DeleteObject(brush_);
-            brush_ = nullptr;
+            ForgetBrush();
             InvalidateRect(hwnd_, nullptr, TRUE);
             break;
         default:
@@ -46,12 +41,7 @@ public:
         }
     }
 
-    HBRUSH CtlColor(HDC dc) override {
-        SetTextColor(dc, textBox_.ForeColor());
-        SetBkColor(dc, textBox_.BackColor());
-        if (!brush_) brush_ = CreateSolidBrush(textBox_.BackColor());
-        return brush_;
-    }
+    HBRUSH CtlColor(HDC dc) override { return OwnColors(dc); }
 
     void Command(int code) override {
         // Text set by code arrives here too, equal to the model's text, and
@@ -105,7 +95,6 @@ private:
     }
 
     TextBox& textBox_;
-    HBRUSH brush_ = nullptr;
 };
 
 }  // namespace
