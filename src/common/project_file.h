@@ -69,7 +69,9 @@ std::string ItemSection(int number);
 std::string Read(os::Services& services, const std::string& path, const std::string& section,
                  const Key& key, Program program, int itemNumber = 0);
 
-// Writes key into section under the name as written.
+// Writes key into section under the name as written, in the form that
+// reads back as value (inside quotes where blanks at its ends or quotes
+// around it would otherwise be dropped by the read).
 bool Write(os::Services& services, const std::string& path, const std::string& section,
            const Key& key, const std::string& value);
 

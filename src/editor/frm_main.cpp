@@ -165,9 +165,12 @@ void frmMain::Form_Load() {
 }
 
 void frmMain::Form_QueryUnload(bool& cancel, forms::UnloadMode mode) {
-    // Only the user closing the window is asked; Windows shutting down or
-    // the program itself close without a question.
-    if (mode == forms::UnloadMode::FormControlMenu && !MaySkipUnsavedEdits()) cancel = true;
+    // The user closing the window and Windows ending the session are asked
+    // (Cancel keeps the window, and the session); the program itself
+    // closes without a question, having asked already.
+    const bool asks =
+        mode == forms::UnloadMode::FormControlMenu || mode == forms::UnloadMode::AppWindows;
+    if (asks && !MaySkipUnsavedEdits()) cancel = true;
 }
 
 void frmMain::Form_Unload(bool&) {
@@ -199,17 +202,22 @@ bool frmMain::MaySkipUnsavedEdits() {
 
 // ---- Pages ---------------------------------------------------------------------------------
 
+// A focus that lay on the page going behind moves into the new page, or
+// onto its selector button when the page has no field to take it.
 void frmMain::ShowPage(int Index) {
-    for (int i = 0; i < PageCount; ++i) mnuView[i].SetChecked(false);
-    forms::ShowStackedPage(picTab, static_cast<std::size_t>(Index));
-    mnuView.at(Index).SetChecked(true);
+    forms::ShowStackedPage(picTab, static_cast<std::size_t>(Index), &cmdSelect.at(Index));
+    for (int i = 0; i < PageCount; ++i) mnuView[i].SetChecked(i == Index);
 }
 
 void frmMain::mnuView_Click(int Index) { ShowPage(Index); }
 
 void frmMain::cmdSelect_Click(int Index) { ShowPage(Index); }
 
-void frmMain::cmdSelect_GotFocus(int Index) { ShowPage(Index); }
+// The user tabbing onto a selector button chooses its page; the program
+// putting the focus somewhere never does.
+void frmMain::cmdSelect_GotFocus(int Index) {
+    if (!FocusMovedByProgram()) ShowPage(Index);
+}
 
 // ---- Menus and toolbar -----------------------------------------------------------------------
 

@@ -218,6 +218,10 @@ private:
     forms::Picture BuiltIn(const unsigned char* data, std::size_t size);
     // The field of entry CurrentItem that CurrentField names, or null.
     std::string* CurrentFieldText();
+    // Hides the edit box below the tree (the tree takes its full height).
+    void HideEditBox();
+    // Hides the edit box and empties it, naming no field any more.
+    void CloseEditBox();
     // One of the three colour buttons: the dialog preset with field; true
     // when the user confirmed (field then holds the new colour).
     bool ChooseColor(std::int32_t& field);

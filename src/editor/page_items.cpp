@@ -61,13 +61,8 @@ void frmMain::tvItems_Click() {
     const int selected = tvItems.SelectedIndex();
     if (selected == 0) return;
     const std::string key = tvItems.Node(selected).key;
-    auto hideEditBox = [&] {
-        cmdLoad.SetVisible(false);
-        tbOpt.SetVisible(false);
-        tvItems.SetHeight(FullTreeHeight);
-    };
     if (key == "root") {
-        hideEditBox();
+        HideEditBox();
         return;
     }
     // Every key but the root's ends in the entry's one digit.
@@ -79,8 +74,22 @@ void frmMain::tvItems_Click() {
         tbOpt.SetVisible(true);
         tvItems.SetHeight(TreeAboveEditBox);
     } else {
-        hideEditBox();
+        HideEditBox();
     }
+}
+
+void frmMain::HideEditBox() {
+    cmdLoad.SetVisible(false);
+    tbOpt.SetVisible(false);
+    tvItems.SetHeight(FullTreeHeight);
+}
+
+// After New and Open the edit box names no field: what it showed belongs
+// to the project that went, and typing into it must not reach the new one.
+void frmMain::CloseEditBox() {
+    HideEditBox();
+    CurrentField.clear();
+    tbOpt.SetText("");
 }
 
 void frmMain::tvItems_KeyPress(int&) { tvItems_Click(); }

@@ -1,6 +1,9 @@
 // The project commands: start values, New, Open, Save and Save as. The
 // project file is read and written key by key through the profile
 // functions, in the layout that the menu program reads.
+#include <algorithm>
+#include <vector>
+
 #include "common/conversions.h"
 #include "common/project_file.h"
 #include "common/step.h"
@@ -13,8 +16,6 @@ namespace project = common::project;
 using common::RunStep;
 
 namespace {
-
-constexpr forms::Twips FullTreeHeight = 4215;
 
 std::string Decimal(long long number) { return std::to_string(number); }
 
@@ -62,11 +63,8 @@ void frmMain::mnuNew_Click() {
     lblTest.SetFontSize(10);
     lblTest.SetFontName("MS Sans Serif");
     CenterSample();
-    cmdLoad.SetVisible(false);
-    tbOpt.SetVisible(false);
-    tvItems.SetHeight(FullTreeHeight);
+    CloseEditBox();
     tbSource.SetText("");
-    tbOpt.SetText("");
     Changed = false;
 }
 
@@ -92,6 +90,7 @@ void frmMain::LoadINI() {
     const std::string path = DLG1.FileName;
     Statusbar.SetCaption(path);
     ProjectPath = path;
+    CloseEditBox();
 
     auto general = [&](const project::Key& key) {
         return project::Read(services_, path, project::GeneralSection, key,
@@ -177,38 +176,49 @@ std::string frmMain::GetSaveFileName() {
 // The keys are written one by one into a copy beside the file (made from
 // the file itself, so that every line the editor does not write stays),
 // which then takes the file's place in one step. A failure leaves the file
-// untouched and the project unsaved, and says so.
+// untouched and the project unsaved, and says so. A project with a
+// character that the code page lacks is stored as Unicode text, so that
+// nothing typed is lost; any other keeps the file's own encoding.
 bool frmMain::SaveINI(const std::string& path) {
     if (path.empty()) return false;
-    const std::string copy = path + ".~tmp";
-    services_.DeleteFileAt(copy);
-    bool written = !services_.FileExists(path) || services_.CopyFileOver(path, copy);
-
-    auto write = [&](const std::string& section, const project::Key& key,
-                     const std::string& value) {
-        written = written && project::Write(services_, copy, section, key, value);
+    struct Value {
+        std::string section;
+        const project::Key* key;
+        std::string text;
     };
+    std::vector<Value> values;
     namespace g = project::general;
-    write(project::GeneralSection, g::Name, Project.Name);
-    write(project::GeneralSection, g::Items, Decimal(Project.Items));
-    write(project::GeneralSection, g::BackColor, Decimal(Project.BackColor));
-    write(project::GeneralSection, g::ForeColor, Decimal(Project.ForeColor));
-    write(project::GeneralSection, g::HighColor, Decimal(Project.HighColor));
-    write(project::GeneralSection, g::FontSize, Decimal(Project.FontSize));
-    write(project::GeneralSection, g::Font, Project.Font);
-    write(project::GeneralSection, g::BackgroundPic, Project.BackgroundPic);
-    write(project::GeneralSection, g::ColorPic, Project.ColorPic ? "True" : "False");
-    write(project::GeneralSection, g::SplashPic, Project.SplashPic);
-    write(project::GeneralSection, g::SplashTime, Decimal(Project.SplashTime));
-    write(project::GeneralSection, g::SourceDir, Project.SourceDir);
+    const std::string general = project::GeneralSection;
+    values.push_back({general, &g::Name, Project.Name});
+    values.push_back({general, &g::Items, Decimal(Project.Items)});
+    values.push_back({general, &g::BackColor, Decimal(Project.BackColor)});
+    values.push_back({general, &g::ForeColor, Decimal(Project.ForeColor)});
+    values.push_back({general, &g::HighColor, Decimal(Project.HighColor)});
+    values.push_back({general, &g::FontSize, Decimal(Project.FontSize)});
+    values.push_back({general, &g::Font, Project.Font});
+    values.push_back({general, &g::BackgroundPic, Project.BackgroundPic});
+    values.push_back({general, &g::ColorPic, Project.ColorPic ? "True" : "False"});
+    values.push_back({general, &g::SplashPic, Project.SplashPic});
+    values.push_back({general, &g::SplashTime, Decimal(Project.SplashTime)});
+    values.push_back({general, &g::SourceDir, Project.SourceDir});
     for (int n = 1; n <= Project.Items && n <= MaxItems; ++n) {
         const ItemData& item = Project.Item[static_cast<std::size_t>(n - 1)];
         const std::string section = project::ItemSection(n);
-        write(section, project::item::Command, item.cmd);
-        write(section, project::item::Desc, item.desc);
-        write(section, project::item::Icon, item.ico);
-        write(section, project::item::Txt, item.txt);
+        values.push_back({section, &project::item::Command, item.cmd});
+        values.push_back({section, &project::item::Desc, item.desc});
+        values.push_back({section, &project::item::Icon, item.ico});
+        values.push_back({section, &project::item::Txt, item.txt});
     }
+    const bool unicode = std::any_of(values.begin(), values.end(), [](const Value& value) {
+        return !os::FitsCodePage(value.text);
+    });
+
+    const std::string copy = path + ".~tmp";
+    services_.DeleteFileAt(copy);
+    bool written = !services_.FileExists(path) || services_.CopyFileOver(path, copy);
+    if (written && unicode) written = services_.MakeProfileUnicode(copy);
+    for (const Value& value : values)
+        written = written && project::Write(services_, copy, value.section, *value.key, value.text);
 
     if (!written || !services_.MoveFileOver(copy, path)) {
         services_.DeleteFileAt(copy);

@@ -126,6 +126,10 @@ public:
     virtual Twips ScreenHeight() const = 0;
     // Outer size minus client size of a form with its border style.
     virtual TextSize FrameSize(const Form& form) const = 0;
+
+    // The control (or form) that has the keyboard focus, or null when none
+    // of the program's windows has it.
+    virtual Control* FocusedControl() const = 0;
 };
 
 // The native peer of each kind of control, made by the backend the program

@@ -111,8 +111,10 @@ void Control::SetMousePointer(forms::MousePointer pointer) {
 }
 
 void Control::SetFocus() {
-    if (peer_)
+    if (peer_) {
+        Form::ProgramFocus byProgram(*parent_);
         peer_->SetFocus();
+    }
     else if (parent_ && parent_ != this && parent_->Loaded())
         parent_->pendingFocus_ = this;  // given when the window is made
 }

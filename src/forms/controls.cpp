@@ -317,4 +317,30 @@ void Timer::RaiseTimer() {
     if (Enabled() && interval_ > 0 && parent_->Loaded() && Tick) Tick();
 }
 
+// ---- Stacked pages ------------------------------------------------------------------
+
+void ShowStackedPage(const std::vector<Control*>& pages, std::size_t index, Control* orElse) {
+    Control& front = *pages.at(index);
+    Form& form = front.Parent();
+    front.ZOrder(0);
+    front.SetVisible(true);
+    const Control* focused = form.ActiveControl();
+    const auto holdsFocus = [&](const Control* page) {
+        for (const Control* at = focused; at; at = at->Container())
+            if (at == page) return true;
+        return false;
+    };
+    const bool focusGoesBehind = std::any_of(pages.begin(), pages.end(), [&](const Control* page) {
+        return page && page != &front && holdsFocus(page);
+    });
+    if (focusGoesBehind) {
+        if (Control* first = form.FirstTabStopIn(front))
+            first->SetFocus();
+        else if (orElse)
+            orElse->SetFocus();
+    }
+    for (std::size_t i = 0; i < pages.size(); ++i)
+        if (pages[i] && i != index) pages[i]->SetVisible(false);
+}
+
 }  // namespace forms

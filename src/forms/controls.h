@@ -274,12 +274,21 @@ private:
 };
 
 // Pages stacked in one place: brings pages[index] to the front and shows it
-// alone, so that Tab and access keys never reach the pages behind it.
+// alone, so that Tab and access keys never reach the pages behind it. When
+// the focus lies in a page that goes behind, it moves into the page that
+// comes (to its first tab stop, or to orElse when the page has none) before
+// the other pages are hidden, so that the platform never has to find a new
+// place for it.
+void ShowStackedPage(const std::vector<Control*>& pages, std::size_t index,
+                     Control* orElse = nullptr);
+
 template <class Page>
-void ShowStackedPage(ControlArray<Page>& pages, std::size_t index) {
-    pages.at(index).ZOrder(0);
+void ShowStackedPage(ControlArray<Page>& pages, std::size_t index, Control* orElse = nullptr) {
+    pages.at(index);  // an index without a page throws before anything changes
+    std::vector<Control*> all;
     for (std::size_t i = 0; i < pages.size(); ++i)
-        if (pages.contains(i)) pages[i].SetVisible(i == index);
+        all.push_back(pages.contains(i) ? &pages[i] : nullptr);
+    ShowStackedPage(all, index, orElse);
 }
 
 }  // namespace forms

@@ -150,6 +150,26 @@ bool Form::Unload(UnloadMode mode) {
         unloading_ = false;
         return false;
     }
+    FinishUnload();
+    return true;
+}
+
+bool Form::RaiseSessionEndQuery() {
+    if (!loaded_ || unloading_) return true;
+    bool cancel = false;
+    Form_QueryUnload(cancel, UnloadMode::AppWindows);
+    return !cancel;
+}
+
+void Form::RaiseSessionEnd() {
+    if (!loaded_ || unloading_) return;
+    unloading_ = true;
+    bool cancel = false;
+    Form_Unload(cancel);
+    FinishUnload();
+}
+
+void Form::FinishUnload() {
     // The form counts as gone before its windows are destroyed, so that a
     // backend can end its message loop when the last window goes.
     loaded_ = false;
@@ -160,7 +180,20 @@ bool Form::Unload(UnloadMode mode) {
     for (Control* control : controls_) control->Unrealise();
     Unrealise();
     unloading_ = false;
-    return true;
+}
+
+Control* Form::ActiveControl() const {
+    Control* focused = app_->GetBackend().FocusedControl();
+    return focused && focused != this && &focused->Parent() == this ? focused : nullptr;
+}
+
+Control* Form::FirstTabStopIn(const Control& container) const {
+    for (Control* control : TabOrder()) {
+        if (!control->StopsTab() || !control->Reachable()) continue;
+        for (const Control* at = control->Container(); at; at = at->Container())
+            if (at == &container) return control;
+    }
+    return nullptr;
 }
 
 void Form::Refresh() {

@@ -18,7 +18,7 @@ class CommandButton;
 enum class BorderStyle { None, FixedSingle, Sizable, FixedDialog };
 
 // Why a form is being unloaded, with the values Windows programs know.
-enum class UnloadMode { FormControlMenu = 0, Code = 1 };
+enum class UnloadMode { FormControlMenu = 0, Code = 1, AppWindows = 2 };
 
 class Form : public Control {
 public:
@@ -104,6 +104,38 @@ public:
     // Called by backends when the user closes the window (close box, system
     // menu, Alt+F4).
     void RaiseCloseRequest() { Unload(UnloadMode::FormControlMenu); }
+    // Called by backends when Windows asks whether the session may end
+    // (log-off, shut-down): QueryUnload with UnloadMode::AppWindows. False
+    // when a handler cancelled, which keeps the session from ending.
+    bool RaiseSessionEndQuery();
+    // The session ends: the form unloads without being asked again (its
+    // Unload runs, and cannot cancel any more).
+    void RaiseSessionEnd();
+
+    // ---- Focus --------------------------------------------------------------------
+    // The control of this form that has the keyboard focus, or null.
+    Control* ActiveControl() const;
+    // The first control inside container (at any depth) that Tab stops at
+    // and the user can reach, in tab order; null when there is none.
+    Control* FirstTabStopIn(const Control& container) const;
+    // Whether the focus is being moved by the program (SetFocus, a page
+    // switch, the window getting the focus back) rather than by the user
+    // (Tab, a click, an access key). A GotFocus handler that acts on the
+    // user's choice looks here first.
+    bool FocusMovedByProgram() const { return programFocus_ > 0; }
+    // While one lives, focus changes in its form count as the program's
+    // own. Control::SetFocus makes one; so do backends where the platform
+    // moves the focus on the program's behalf.
+    class ProgramFocus {
+    public:
+        explicit ProgramFocus(Form& form) : form_(form) { ++form_.programFocus_; }
+        ~ProgramFocus() { --form_.programFocus_; }
+        ProgramFocus(const ProgramFocus&) = delete;
+        ProgramFocus& operator=(const ProgramFocus&) = delete;
+
+    private:
+        Form& form_;
+    };
 
 protected:
     std::unique_ptr<Peer> MakeOwnPeer(Backend& backend) override { return MakePeer(backend, *this); }
@@ -116,6 +148,8 @@ private:
     // Outer minus client size (named apart from the Frame control, which
     // forms derived from Form hold).
     TextSize FrameSize() const;
+    // Unload's last part: the native windows go.
+    void FinishUnload();
 
     forms::BorderStyle borderStyle_ = forms::BorderStyle::Sizable;
     bool titleBar_ = true;
@@ -131,6 +165,7 @@ private:
     bool controlsRealised_ = false;
     // The control that asked for the focus before its window was made.
     Control* pendingFocus_ = nullptr;
+    int programFocus_ = 0;
     forms::Picture icon_;
     CommandButton* defaultButton_ = nullptr;
     std::vector<Control*> controls_;

@@ -94,6 +94,18 @@ std::size_t Utf16Units(std::string_view text) {
     return units;
 }
 
+std::string FirstUtf16Units(std::string_view text, std::size_t units) {
+    std::size_t pos = 0;
+    while (pos < text.size()) {
+        std::size_t next = pos;
+        const std::size_t needed = DecodeUtf8(text, next, true) > 0xFFFF ? 2 : 1;
+        if (needed > units) break;
+        units -= needed;
+        pos = next;
+    }
+    return std::string(text.substr(0, pos));
+}
+
 }  // namespace unicode
 
 std::string Utf8ToAnsi(const std::string& text) {

@@ -35,6 +35,19 @@ std::string ReadProfileString(const std::string& path, const std::string& sectio
 bool WriteProfileString(const std::string& path, const std::string& section,
                         const std::string& key, const std::string& value);
 
+// Whether text can be written into a profile file in the Windows code page
+// without losing a character (the profile functions write "?" for each
+// character the code page lacks).
+bool FitsCodePage(const std::string& text);
+
+// Makes the profile file at path Unicode text, as the profile functions
+// know it (the UTF-16 little-endian mark, then the text in UTF-16), with
+// every line as it was, so that values with any character can be written
+// into it and read back. A file that is Unicode already stays as it is; a
+// missing one is made with the mark alone. False when the file cannot be
+// read or written.
+bool MakeProfileUnicode(const std::string& path);
+
 // ---- Per-user settings ----------------------------------------------------
 
 // The stored value, or defaultValue when it is missing.

@@ -1,6 +1,7 @@
 #include "os/profile_rules.h"
 
 #include "os/ini_text.h"
+#include "os/unicode.h"
 
 namespace os::profile {
 namespace {
@@ -13,6 +14,34 @@ bool HoldsLineBreak(std::string_view text) {
 bool IsUsableName(std::string_view name) { return !HoldsLineBreak(name); }
 
 bool IsNonBlank(std::string_view name) { return !ini::Trim(name).empty(); }
+
+// Characters that a profile read may take for space at a value's ends: the
+// blanks of our own reader, and what the Windows functions count as space
+// beyond them (Ctrl+Z, the Unicode spaces).
+bool MayReadAsSpace(char32_t c) {
+    switch (c) {
+    case ' ': case '\t': case '\r': case '\v': case '\f': case 0x1A: case 0x85: case 0xA0:
+    case 0x1680: case 0x2028: case 0x2029: case 0x202F: case 0x205F: case 0x3000: case 0xFEFF:
+        return true;
+    default:
+        return c >= 0x2000 && c <= 0x200A;
+    }
+}
+
+char32_t FirstCharacter(std::string_view text) {
+    std::size_t pos = 0;
+    return unicode::DecodeUtf8(text, pos, true);
+}
+
+char32_t LastCharacter(std::string_view text) {
+    // Back to the lead byte of the last character.
+    std::size_t pos = text.size() - 1;
+    while (pos > 0 && text.size() - pos < 4 && (static_cast<unsigned char>(text[pos]) & 0xC0) == 0x80)
+        --pos;
+    std::size_t at = pos;
+    const char32_t c = unicode::DecodeUtf8(text, at, true);
+    return at == text.size() ? c : static_cast<unsigned char>(text.back());
+}
 
 }  // namespace
 
@@ -27,6 +56,15 @@ bool IsWritable(std::string_view path, std::string_view section, std::string_vie
     if (!IsNonBlank(section) || !IsNonBlank(key)) return false;
     if (section.find(']') != std::string_view::npos) return false;
     return key.find('=') == std::string_view::npos && ini::Trim(key).front() != '[';
+}
+
+std::string StoredForm(std::string_view value) {
+    if (value.empty()) return std::string();
+    const char32_t first = FirstCharacter(value);
+    const char32_t last = LastCharacter(value);
+    const bool quoted = (first == '"' || first == '\'') && last == first;
+    if (!quoted && !MayReadAsSpace(first) && !MayReadAsSpace(last)) return std::string(value);
+    return '"' + std::string(value) + '"';
 }
 
 }  // namespace os::profile

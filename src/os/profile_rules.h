@@ -8,6 +8,7 @@
 // file, as on Windows: they find "[]" and "=value" lines.
 #pragma once
 
+#include <string>
 #include <string_view>
 
 namespace os::profile {
@@ -18,5 +19,13 @@ bool IsReadable(std::string_view path, std::string_view section, std::string_vie
 // key = value can be written into section of path and read back as written.
 bool IsWritable(std::string_view path, std::string_view section, std::string_view key,
                 std::string_view value);
+
+// The text to write as a value so that a read gives value back as it is.
+// A read drops blanks at a value's ends and one pair of matching quotes
+// around it, so a value that begins or ends with a blank (or another
+// character a read may drop as space), or that begins and ends with the
+// same quote character, is put inside one pair of double quotes; every
+// other value is written as it is.
+std::string StoredForm(std::string_view value);
 
 }  // namespace os::profile

@@ -21,6 +21,9 @@ public:
                                     const std::string& key, const std::string& value) {
         return os::WriteProfileString(path, section, key, value);
     }
+    virtual bool MakeProfileUnicode(const std::string& path) {
+        return os::MakeProfileUnicode(path);
+    }
     virtual std::string GetSetting(const std::string& application, const std::string& section,
                                    const std::string& key, const std::string& defaultValue) {
         return os::GetSetting(application, section, key, defaultValue);

@@ -30,4 +30,9 @@ std::string ValidUtf8(std::string_view text);
 // code point beyond U+FFFF.
 std::size_t Utf16Units(std::string_view text);
 
+// The longest beginning of the text that takes at most `units` UTF-16 code
+// units, never ending inside a character. This is how the Windows functions
+// cut a text to a buffer: a character of the code page is one unit.
+std::string FirstUtf16Units(std::string_view text, std::size_t units);
+
 }  // namespace os::unicode

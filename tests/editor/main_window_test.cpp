@@ -82,7 +82,7 @@ TEST_F(MainWindow, EveryWayOfChoosingAPageBringsItToTheFrontWithTheCheckMark) {
         {"view menu", [&](int i) { driver->ChooseMenu(main.mnuView[i]); }},
         {"shortcut", [&](int i) { driver->PressShortcut(main, "AFET"[i]); }},
         {"selector click", [&](int i) { driver->Click(main.cmdSelect[i]); }},
-        {"focus on selector", [&](int i) { main.cmdSelect[i].SetFocus(); }},
+        {"focus on selector", [&](int i) { backend.FocusByUser(main.cmdSelect[i]); }},
     };
     for (const auto& [way, choose] : ways) {
         for (int page : {3, 1, 2, 0}) {
@@ -92,6 +92,12 @@ TEST_F(MainWindow, EveryWayOfChoosingAPageBringsItToTheFrontWithTheCheckMark) {
         }
     }
     EXPECT_FALSE(main.Changed);
+
+    // The program putting the focus on a selector button chooses no page.
+    main.cmdSelect[2].SetFocus();
+    EXPECT_EQ(driver->FocusedControl(main), &main.cmdSelect[2]);
+    EXPECT_EQ(PageInFront(), frmMain::PageGeneral);
+    EXPECT_EQ(CheckedViewEntry(), frmMain::PageGeneral);
 
     // Tabbing onto a selector button switches the page as a click does.
     main.cmdSelect[0].SetFocus();

@@ -126,7 +126,7 @@ public:
         for (std::size_t step = 1; step <= order.size(); ++step) {
             Control* next = order[(from + step) % order.size()];
             if (IsTabStop(*next)) {
-                next->SetFocus();
+                backend_.FocusByUser(*next);
                 return;
             }
         }
@@ -163,7 +163,7 @@ public:
                     if (control->Kind() == ControlKind::Frame && !Inside(*order[j], *control))
                         return;
                     if (IsTabStop(*order[j])) {
-                        order[j]->SetFocus();
+                        backend_.FocusByUser(*order[j]);
                         return;
                     }
                 }
@@ -224,7 +224,7 @@ public:
         const std::vector<int> shown = VisibleNodes(tree);
         if (std::find(shown.begin(), shown.end(), index) == shown.end()) return;
         // The click takes the focus, selects the node, then reports itself.
-        tree.SetFocus();
+        backend_.FocusByUser(tree);
         tree.UpdateSelectionFromUser(index);
         tree.RaiseClick();
     }
@@ -272,7 +272,7 @@ public:
                 const std::size_t next =
                     down ? (from + step) % group.size() : (from + group.size() - step) % group.size();
                 if (TakesInput(*group[next])) {
-                    group[next]->SetFocus();
+                    backend_.FocusByUser(*group[next]);
                     return;
                 }
             }

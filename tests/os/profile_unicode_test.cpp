@@ -73,4 +73,32 @@ TEST_F(ProfileUnicode, MatchesLettersBeyondAsciiWithoutRegardToCase) {
     EXPECT_EQ(Read("ŁÓDŹ", "übersicht"), "ja");
 }
 
+// What the code page holds, as the writes of the profile functions see it.
+TEST(CodePage, HoldsTheLettersOfTheGermanUiAndNothingBeyond) {
+    for (const char* fits : {"", "Demo-CD", "Größe", "€ – „Zitat“ …", "\\docs\\a b.txt"})
+        EXPECT_TRUE(os::FitsCodePage(fits)) << fits;
+    for (const char* lacks : {"Ω", "Łódź", "→", "\xF0\x9F\x98\x80", "Größe Ω"})
+        EXPECT_FALSE(os::FitsCodePage(lacks)) << lacks;
+}
+
+// A file in the code page becomes Unicode text with the same lines, and
+// then takes any character; a missing file starts with the mark alone.
+TEST_F(ProfileUnicode, ACodePageFileTurnsIntoUnicodeWithTheSameLines) {
+    WriteBytes(path, "; K\xF6ln\r\n[General]\r\nName=Gr\xF6\xDF" "e\r\n[Notizen]\r\nStand=1998\r\n");
+    ASSERT_TRUE(os::MakeProfileUnicode(path));
+    EXPECT_EQ(ReadBytes(path),
+              Utf16Le(u"; Köln\r\n[General]\r\nName=Größe\r\n[Notizen]\r\nStand=1998\r\n"));
+    ASSERT_TRUE(os::MakeProfileUnicode(path));  // Unicode already: stays
+    ASSERT_TRUE(os::WriteProfileString(path, "General", "Name", "Łódź → Ω"));
+    EXPECT_EQ(Read("General", "Name"), "Łódź → Ω");
+    EXPECT_EQ(Read("Notizen", "Stand"), "1998");
+
+    const std::string fresh = folder / "neu.ini";
+    ASSERT_TRUE(os::MakeProfileUnicode(fresh));
+    EXPECT_EQ(ReadBytes(fresh), "\xFF\xFE");
+    ASSERT_TRUE(os::WriteProfileString(fresh, "Item1", "txt", "→ Ω"));
+    EXPECT_EQ(os::ReadProfileString(fresh, "Item1", "txt", "", 10), "→ Ω");
+    EXPECT_EQ(ReadBytes(fresh).rfind("\xFF\xFE", 0), 0u);
+}
+
 }  // namespace

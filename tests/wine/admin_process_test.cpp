@@ -10,6 +10,7 @@
 #include <algorithm>
 #include <memory>
 #include <sstream>
+#include <thread>
 
 namespace {
 
@@ -122,6 +123,85 @@ protected:
         return probe::WaitUntil([&] { return probe::WindowText(StatusBar()) == text; }, 5000);
     }
 
+    // ---- The page of the entries -------------------------------------------------
+    HWND Tree() const { return FirstOfClass(L"SysTreeView32"); }
+
+    // The item of field (0 "Text" to 3 "Icon") of entry (0 to 9), its entry
+    // expanded; the items are asked for by handle, which needs no memory in
+    // the program.
+    HTREEITEM FieldItem(int entry, int field) const {
+        HWND tree = Tree();
+        auto next = [&](HTREEITEM item, WPARAM how) {
+            return reinterpret_cast<HTREEITEM>(
+                SendMessageW(tree, TVM_GETNEXTITEM, how, reinterpret_cast<LPARAM>(item)));
+        };
+        HTREEITEM item = next(next(nullptr, TVGN_ROOT), TVGN_CHILD);
+        for (int i = 0; i < entry && item; ++i) item = next(item, TVGN_NEXT);
+        if (!item) return nullptr;
+        SendMessageW(tree, TVM_EXPAND, TVE_EXPAND, reinterpret_cast<LPARAM>(item));
+        item = next(item, TVGN_CHILD);
+        for (int i = 0; i < field && item; ++i) item = next(item, TVGN_NEXT);
+        return item;
+    }
+
+    // Clicks a tree item with the mouse, as the user chooses a field.
+    bool ClickTreeItem(HTREEITEM item) const {
+        HWND tree = Tree();
+        if (!item) return false;
+        SendMessageW(tree, TVM_ENSUREVISIBLE, 0, reinterpret_cast<LPARAM>(item));
+        const auto rect = probe::TreeItemRect(tree, item);
+        if (!rect) return false;
+        probe::MoveMouse(probe::ScreenPoint(tree, *rect));
+        probe::Click();
+        return true;
+    }
+
+    // The edit box below the tree, which shows the chosen field.
+    HWND FieldBox() const {
+        HWND tree = Tree();
+        if (!tree) return nullptr;
+        for (const ChildWindow& child : probe::Children(GetParent(tree)))
+            if (child.className == L"Edit") return child.handle;
+        return nullptr;
+    }
+
+    // The window that has the keyboard focus in the editor.
+    HWND Focus() const {
+        GUITHREADINFO info{};
+        info.cbSize = sizeof info;
+        GetGUIThreadInfo(GetWindowThreadProcessId(main_, nullptr), &info);
+        return info.hwndFocus;
+    }
+
+    // ---- Pages ----------------------------------------------------------------------
+    struct PageMark {
+        const wchar_t* viewEntry;
+        const wchar_t* className;  // a control that only this page has
+        const wchar_t* text;
+    };
+    static constexpr PageMark kPages[] = {
+        {L"&Allgemein\tStrg+A", L"Static", kNameLabel},
+        {L"&Farben\tStrg+F", L"Button", L"&Text"},
+        {L"&Eintr\u00e4ge\tStrg+E", L"SysTreeView32", L""},
+        {L"&Test\tStrg+T", L"Button", L"Jetzt &testen!"},
+    };
+    bool PageVisible(int page) const {
+        HWND mark = Control(kPages[page].className, kPages[page].text);
+        return mark && IsWindowVisible(mark);
+    }
+    // Only this page shows, and the view menu's one check mark names it.
+    bool IsShown(int shown) const {
+        for (int page = 0; page < 4; ++page)
+            if (PageVisible(page) != (page == shown)) return false;
+        return CheckedViewEntries() == std::wstring(kPages[shown].viewEntry) + L";";
+    }
+    void ExpectShown(int shown) const {
+        SCOPED_TRACE(shown);
+        probe::WaitUntil([&] { return IsShown(shown); }, 5000);
+        for (int page = 0; page < 4; ++page) EXPECT_EQ(PageVisible(page), page == shown) << page;
+        EXPECT_EQ(CheckedViewEntries(), std::wstring(kPages[shown].viewEntry) + L";");
+    }
+
     void TearDown() override {
         program_.reset();
         folder_.reset();
@@ -179,47 +259,20 @@ TEST_F(AdminProcess, MainWindowShowsItsFrameMenusAndEmptyProject) {
 TEST_F(AdminProcess, MenuShortcutsAndSelectorSwitchPages) {
     Start();
     ASSERT_NE(main_, nullptr);
-    struct PageMark {
-        const wchar_t* viewEntry;
-        const wchar_t* className;  // a control that only this page has
-        const wchar_t* text;
-    };
-    const PageMark pages[] = {
-        {L"&Allgemein\tStrg+A", L"Static", kNameLabel},
-        {L"&Farben\tStrg+F", L"Button", L"&Text"},
-        {L"&Eintr\u00e4ge\tStrg+E", L"SysTreeView32", L""},
-        {L"&Test\tStrg+T", L"Button", L"Jetzt &testen!"},
-    };
-    auto visible = [&](int page) {
-        HWND mark = Control(pages[page].className, pages[page].text);
-        return mark && IsWindowVisible(mark);
-    };
-    auto isShown = [&](int shown) {
-        for (int page = 0; page < 4; ++page)
-            if (visible(page) != (page == shown)) return false;
-        return CheckedViewEntries() == std::wstring(pages[shown].viewEntry) + L";";
-    };
-    auto expectShown = [&](int shown) {
-        SCOPED_TRACE(shown);
-        probe::WaitUntil([&] { return isShown(shown); }, 5000);
-        for (int page = 0; page < 4; ++page) EXPECT_EQ(visible(page), page == shown) << page;
-        EXPECT_EQ(CheckedViewEntries(), std::wstring(pages[shown].viewEntry) + L";");
-    };
-
     HWND name = NameField();
     ASSERT_NE(name, nullptr);
 
     // The menu entry's command.
-    ASSERT_TRUE(Choose(kView, pages[1].viewEntry));
-    expectShown(1);
+    ASSERT_TRUE(Choose(kView, kPages[1].viewEntry));
+    ExpectShown(1);
     EXPECT_FALSE(IsWindowVisible(name));
 
     // Real keys to the window in front: Ctrl+E and Ctrl+T.
     ASSERT_TRUE(probe::BringToFront(main_)) << "the window cannot come to the front";
-    probe::PressKeysUntil(main_, {VK_CONTROL, 'E'}, [&] { return isShown(2); });
-    expectShown(2);
-    probe::PressKeysUntil(main_, {VK_CONTROL, 'T'}, [&] { return isShown(3); });
-    expectShown(3);
+    probe::PressKeysUntil(main_, {VK_CONTROL, 'E'}, [&] { return IsShown(2); });
+    ExpectShown(2);
+    probe::PressKeysUntil(main_, {VK_CONTROL, 'T'}, [&] { return IsShown(3); });
+    ExpectShown(3);
 
     // A real click on the first picture button of the selector strip.
     HWND selectorLabel = Control(L"Static", L"Allgemein");
@@ -233,7 +286,85 @@ TEST_F(AdminProcess, MenuShortcutsAndSelectorSwitchPages) {
     GetClientRect(firstButton, &button);
     probe::MoveMouse(probe::ScreenPoint(firstButton, button));
     probe::Click();
-    expectShown(0);
+    ExpectShown(0);
+}
+
+// With the focus in the tree or in the field box below it, the shortcuts
+// and the view menu bring the page asked for, with its one check mark, and
+// the focus goes along into that page.
+TEST_F(AdminProcess, PagesSwitchWhileAFieldOfTheEntriesHasTheFocus) {
+    Start();
+    ASSERT_NE(main_, nullptr);
+    ASSERT_TRUE(Choose(kView, kPages[2].viewEntry));
+    ASSERT_TRUE(probe::WaitUntil([&] { return Tree() && IsWindowVisible(Tree()); }, 5000));
+    ASSERT_TRUE(probe::BringToFront(main_));
+
+    // The tree has the focus: Ctrl+T.
+    ASSERT_TRUE(ClickTreeItem(FieldItem(0, 0)));
+    ASSERT_TRUE(probe::WaitUntil([&] { return FieldBox() && IsWindowVisible(FieldBox()); }, 5000));
+    ASSERT_TRUE(probe::WaitUntil([&] { return Focus() == Tree(); }, 5000));
+    probe::PressKeysUntil(main_, {VK_CONTROL, 'T'}, [&] { return IsShown(3); });
+    ExpectShown(3);
+    EXPECT_TRUE(IsWindowVisible(Focus())) << "the focus went along to the page in front";
+
+    // The field box has the focus: Ctrl+F.
+    probe::PressKeysUntil(main_, {VK_CONTROL, 'E'}, [&] { return IsShown(2); });
+    ExpectShown(2);
+    HWND box = FieldBox();
+    ASSERT_TRUE(box && IsWindowVisible(box));
+    RECT inside{};
+    GetClientRect(box, &inside);
+    probe::MoveMouse(probe::ScreenPoint(box, inside));
+    probe::Click();
+    ASSERT_TRUE(probe::WaitUntil([&] { return Focus() == box; }, 5000));
+    probe::PressKeysUntil(main_, {VK_CONTROL, 'F'}, [&] { return IsShown(1); });
+    ExpectShown(1);
+    EXPECT_TRUE(IsWindowVisible(Focus()));
+
+    // The tree has the focus: "Ansicht", "Test" from the menu.
+    probe::PressKeysUntil(main_, {VK_CONTROL, 'E'}, [&] { return IsShown(2); });
+    ASSERT_TRUE(ClickTreeItem(FieldItem(1, 2)));
+    ASSERT_TRUE(probe::WaitUntil([&] { return Focus() == Tree(); }, 5000));
+    ASSERT_TRUE(Choose(kView, kPages[3].viewEntry));
+    ExpectShown(3);
+}
+
+// The field box after Open shows nothing of the project that went: hidden
+// until a field is chosen, then the opened project's value, which the
+// next save writes with what was typed.
+TEST_F(AdminProcess, OpenLeavesNothingOfTheOldProjectInTheFieldBox) {
+    Start();
+    ASSERT_NE(main_, nullptr);
+    folder_->WriteFile(L"neu.ini", "[General]\r\nName=Neu\r\nItems=1\r\n[Item1]\r\ntxt=Neu\r\n");
+    ASSERT_TRUE(Choose(kView, kPages[2].viewEntry));
+    ASSERT_TRUE(probe::WaitUntil([&] { return Tree() && IsWindowVisible(Tree()); }, 5000));
+    ASSERT_TRUE(probe::BringToFront(main_));
+    ASSERT_TRUE(ClickTreeItem(FieldItem(0, 0)));
+    ASSERT_TRUE(probe::WaitUntil([&] { return FieldBox() && IsWindowVisible(FieldBox()); }, 5000));
+    Type(FieldBox(), L"Alt");
+
+    ASSERT_TRUE(Choose(kFile, L"&\u00d6ffnen\tStrg+O"));
+    HWND prompt = program_->WaitForMessageBox(L"Beenden");
+    ASSERT_NE(prompt, nullptr);
+    ASSERT_TRUE(probe::PressButton(prompt, IDNO));
+    ASSERT_TRUE(SubmitDialog(kOpenTitle, PathOf(L"neu.ini")));
+    ASSERT_TRUE(StatusShows(PathOf(L"neu.ini")));
+
+    ASSERT_TRUE(Choose(kView, kPages[2].viewEntry));
+    ExpectShown(2);
+    EXPECT_FALSE(IsWindowVisible(FieldBox())) << "the field box shows \""
+                                              << probe::WindowText(FieldBox()).size() << "\"";
+    ASSERT_TRUE(probe::BringToFront(main_));
+    ASSERT_TRUE(ClickTreeItem(FieldItem(0, 0)));
+    ASSERT_TRUE(probe::WaitUntil([&] { return IsWindowVisible(FieldBox()) != 0; }, 5000));
+    EXPECT_EQ(probe::WindowText(FieldBox()), L"Neu");
+    Type(FieldBox(), L"Neu!");
+    std::string saved;
+    EXPECT_TRUE(probe::PressKeysUntil(main_, {VK_CONTROL, 'S'}, [&] {
+        saved = probe::ReadFileBytes(PathOf(L"neu.ini")).value_or("");
+        return saved.find("txt=Neu!") != std::string::npos;
+    }));
+    EXPECT_EQ(saved.find("Alt"), std::string::npos);
 }
 
 // The preview on page "Farben" shows the project's background colour
@@ -493,6 +624,48 @@ TEST_F(AdminProcess, AboutBoxShowsTheVersionAndOpensAgainFromTheToolbar) {
     PostMessageW(about, WM_CLOSE, 0, 0);
     EXPECT_TRUE(probe::WaitUntil([&] { return !IsWindow(about) || !IsWindowVisible(about); }, 5000));
     EXPECT_TRUE(IsWindowVisible(main_));
+}
+
+// Log-off with unsaved edits: Windows asks the editor first (the save
+// prompt; Cancel keeps the session), then ends the session, and the editor
+// runs its unload steps: the folder of subst.exe is stored.
+TEST_F(AdminProcess, TheEndOfTheSessionAsksToSaveAndStoresTheSettings) {
+    constexpr wchar_t kAdminKey[] = L"Software\\Orlimar\\Admin";
+    RegDeleteKeyValueW(HKEY_CURRENT_USER, kAdminKey, L"Subst_Path");
+    Start();
+    ASSERT_NE(main_, nullptr);
+    Type(NameField(), L"Ge\u00e4ndert");
+
+    auto askToEnd = [&](int button) -> LRESULT {
+        DWORD_PTR result = 0xBAD;
+        std::thread session([&] {
+            SendMessageTimeoutW(main_, WM_QUERYENDSESSION, 0, ENDSESSION_LOGOFF, SMTO_NORMAL,
+                                30000, &result);
+        });
+        HWND box = program_->WaitForMessageBox(L"Beenden");
+        EXPECT_NE(box, nullptr) << "no save prompt";
+        if (box) {
+            EXPECT_EQ(probe::MessageBoxText(box),
+                      L"Ihr Projekt ist noch nicht gespeichert! Wollen Sie jetzt speichern?");
+            probe::PressButton(box, button);
+        }
+        session.join();
+        return static_cast<LRESULT>(result);
+    };
+    EXPECT_EQ(askToEnd(IDCANCEL), FALSE) << "Cancel keeps the session from ending";
+    EXPECT_TRUE(IsWindowVisible(main_));
+    EXPECT_EQ(askToEnd(IDNO), TRUE);
+
+    DWORD_PTR ignored = 0;
+    SendMessageTimeoutW(main_, WM_ENDSESSION, TRUE, ENDSESSION_LOGOFF, SMTO_NORMAL, 30000,
+                        &ignored);
+    EXPECT_TRUE(program_->WaitForExit());
+    DWORD size = 0;
+    EXPECT_EQ(RegGetValueW(HKEY_CURRENT_USER, kAdminKey, L"Subst_Path", RRF_RT_REG_SZ, nullptr,
+                           nullptr, &size),
+              ERROR_SUCCESS)
+        << "Subst_Path was not stored";
+    EXPECT_EQ(folder_->FileNames(), std::vector<std::wstring>{L"admin.exe"}) << "nothing saved";
 }
 
 }  // namespace

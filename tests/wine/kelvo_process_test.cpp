@@ -26,9 +26,17 @@ protected:
     // Stages kelvo.exe and the project file (none when project is null) and
     // starts the program.
     void Start(const char* project) {
+        if (project)
+            Start(std::string(project));
+        else
+            Stage(nullptr);
+    }
+    // The project file's bytes (a Unicode file holds NUL bytes).
+    void Start(const std::string& project) { Stage(&project); }
+    void Stage(const std::string* project) {
         folder_ = std::make_unique<probe::TempFolder>();
         folder_->CopyIn(probe::OwnFolder() + L"\\kelvo.exe", L"kelvo.exe");
-        if (project) folder_->WriteFile(L"kelvo.ini", project);
+        if (project) folder_->WriteFile(L"kelvo.ini", *project);
         program_ = std::make_unique<probe::Program>(folder_->Path() + L"\\kelvo.exe",
                                                     folder_->Path());
     }
@@ -177,6 +185,33 @@ TEST_F(KelvoProcess, WithoutProjectFileTheDefaultMenuHasOneEmptyEntry) {
     });
     ASSERT_NE(entryLabel, labels.end());
     EXPECT_EQ(entryLabel->text, L"");
+}
+
+// Texts as the editor saves them: umlauts beyond the room are cut at the
+// room in characters; a project with characters beyond the code page is
+// Unicode text and shows them as typed; quotes keep blanks at the ends.
+TEST_F(KelvoProcess, TextsShowAsSavedCutToTheirRoomInCharacters) {
+    std::string umlauts;
+    for (int i = 0; i < 150; ++i) umlauts += '\xE4';
+    Start("[General]\r\nName=" + umlauts + "\r\nItems=1\r\n[Item1]\r\ntxt=\" Eins \"\r\n");
+    HWND menu = WaitForMenu();
+    ASSERT_NE(menu, nullptr);
+    EXPECT_EQ(probe::WindowText(menu), kMenuClassCaptionPrefix + std::wstring(99, L'\u00e4'));
+    EXPECT_NE(WithText(probe::Descendants(menu), L" Eins "), nullptr);
+    PostMessageW(menu, WM_CLOSE, 0, 0);
+    EXPECT_TRUE(program_->WaitForExit());
+
+    std::string unicode = "\xFF\xFE";
+    for (const char16_t unit : std::u16string(u"[General]\r\nName=\u0141\u00f3d\u017a\r\nItems=1\r\n"
+                                               u"[Item1]\r\ntxt=\u03a9 \u2192 \u0142\r\n")) {
+        unicode += static_cast<char>(unit & 0xFF);
+        unicode += static_cast<char>(unit >> 8);
+    }
+    Start(unicode);
+    menu = WaitForMenu();
+    ASSERT_NE(menu, nullptr);
+    EXPECT_EQ(probe::WindowText(menu), std::wstring(kMenuClassCaptionPrefix) + L"\u0141\u00f3d\u017a");
+    EXPECT_NE(WithText(probe::Descendants(menu), L"\u03a9 \u2192 \u0142"), nullptr);
 }
 
 }  // namespace

@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <chrono>
+#include <cstring>
 #include <memory>
 #include <thread>
 
@@ -122,6 +123,11 @@ public:
     RemoteMemory& operator=(const RemoteMemory&) = delete;
 
     void* Address() const { return address_; }
+    bool Write(const void* from) const {
+        SIZE_T written = 0;
+        return address_ && WriteProcessMemory(process_, address_, from, size_, &written) &&
+               written == size_;
+    }
     bool Read(void* to) const {
         SIZE_T read = 0;
         return address_ && ReadProcessMemory(process_, address_, to, size_, &read) && read == size_;
@@ -455,6 +461,19 @@ std::optional<RECT> ToolbarButtonRect(HWND toolbar, int index) {
     RECT rect{};
     if (!SendMessageW(toolbar, TB_GETITEMRECT, static_cast<WPARAM>(index),
                       reinterpret_cast<LPARAM>(memory.Address())) ||
+        !memory.Read(&rect))
+        return std::nullopt;
+    return rect;
+}
+
+std::optional<RECT> TreeItemRect(HWND tree, HTREEITEM item) {
+    // TVM_GETITEMRECT takes the item in the rectangle it fills.
+    RemoteMemory memory(tree, sizeof(RECT));
+    RECT rect{};
+    static_assert(sizeof item <= sizeof rect);
+    std::memcpy(&rect, &item, sizeof item);
+    if (!memory.Address() || !memory.Write(&rect) ||
+        !SendMessageW(tree, TVM_GETITEMRECT, TRUE, reinterpret_cast<LPARAM>(memory.Address())) ||
         !memory.Read(&rect))
         return std::nullopt;
     return rect;

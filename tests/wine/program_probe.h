@@ -6,6 +6,7 @@
 #pragma once
 
 #include <windows.h>
+#include <commctrl.h>
 
 #include <functional>
 #include <initializer_list>
@@ -156,6 +157,8 @@ COLORREF ScreenColor(POINT screen);
 // The rectangle of a toolbar's button (client coordinates of the toolbar),
 // asked with TB_GETITEMRECT through memory in the toolbar's process.
 std::optional<RECT> ToolbarButtonRect(HWND toolbar, int index);
+// The rectangle of a tree item's text (client coordinates of the tree).
+std::optional<RECT> TreeItemRect(HWND tree, HTREEITEM item);
 
 // ---- Common dialogs ------------------------------------------------------------------------
 

@@ -56,13 +56,18 @@ void Backend::Focus(Peer& peer) {
     control.RaiseGotFocus();
 }
 
+void Backend::FocusByUser(Control& control) {
+    if (Peer* peer = PeerOf(control)) Focus(*peer);
+}
+
 // Like Windows, the focus does not stay in a control that was hidden or
 // disabled (itself or its container): it moves on to the next control that
-// Tab reaches, or nowhere when there is none.
+// Tab reaches, or nowhere when there is none. The program caused the move.
 void Backend::KeepFocusReachable() {
     Control* focused = focused_;
     if (!focused || focused->Kind() == ControlKind::Form || focused->Reachable()) return;
     focused_ = nullptr;
+    const Form::ProgramFocus byProgram(focused->Parent());
     const std::vector<Control*> order = focused->Parent().TabOrder();
     const auto at = std::find(order.begin(), order.end(), focused);
     if (at == order.end()) return;

@@ -140,6 +140,9 @@ public:
 
     // The control that has the keyboard focus, or nullptr.
     Control* Focused() const { return focused_; }
+    // The user puts the focus on control (Tab, a click, an access key): as
+    // Control::SetFocus, but not the program's doing.
+    void FocusByUser(Control& control);
 
     // The headless peer of a control, or nullptr when its form is not loaded.
     static Peer* PeerOf(const Control& control);
@@ -183,6 +186,7 @@ public:
     Twips ScreenWidth() const override { return kScreenWidthPixels * kTwipsPerPixel; }
     Twips ScreenHeight() const override { return kScreenHeightPixels * kTwipsPerPixel; }
     TextSize FrameSize(const Form& form) const override;
+    Control* FocusedControl() const override { return focused_; }
 
     static constexpr int kTwipsPerPixel = 15;
     static constexpr int kScreenWidthPixels = 1024;

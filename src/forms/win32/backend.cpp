@@ -142,6 +142,16 @@ TextSize Win32Backend::FrameSize(const Form& form) const {
     return TextSize{dpi_.TwipsX(rect.right - rect.left), dpi_.TwipsY(rect.bottom - rect.top)};
 }
 
+Control* Win32Backend::FocusedControl() const {
+    // The focus may lie in a window inside a control's own (the edit field
+    // of a drop-down list): the control is the nearest window of ours.
+    for (HWND window = GetFocus(); window; window = GetParent(window)) {
+        if (ControlPeer* peer = ControlPeer::FromHandle(window)) return &peer->GetControl();
+        if (FormWindow* form = FormWindow::FromHandle(window)) return &form->GetForm();
+    }
+    return nullptr;
+}
+
 HWND Win32Backend::HiddenOwner() {
     // Owned top-level windows stay out of the task bar; this owner is never shown.
     if (!hiddenOwner_)

@@ -48,6 +48,7 @@ public:
     Twips ScreenWidth() const override;
     Twips ScreenHeight() const override;
     TextSize FrameSize(const Form& form) const override;
+    Control* FocusedControl() const override;
 
     // ---- For the peers -------------------------------------------------------
     HINSTANCE Instance() const { return instance_; }

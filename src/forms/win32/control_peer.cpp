@@ -290,6 +290,7 @@ void ControlPeer::MoveFocusOn() {
     FormWindow* owner = Owner();
     if (!owner) return;
     HWND form = owner->Handle();
+    const Form::ProgramFocus byProgram(control_.Parent());
     // The tab stop after this window, or after the container it lay in.
     HWND next = GetNextDlgTabItem(form, hwnd_, FALSE);
     if (next && next != hwnd_ && !IsChild(hwnd_, next) && IsWindowVisible(next) &&

@@ -213,6 +213,9 @@ void FormWindow::UpdateDefaultLook() {
 }
 
 void FormWindow::RestoreFocus() {
+    // The window got the focus back (activated, or a control in it was
+    // hidden): the control that takes it is not the user's choice.
+    const Form::ProgramFocus byProgram(form_);
     HWND target = lastFocus_;
     if (!target || !IsWindow(target) || !IsChild(hwnd_, target) || !IsWindowVisible(target) ||
         !IsWindowEnabled(target))
@@ -263,6 +266,13 @@ LRESULT FormWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
         break;
     case WM_CLOSE:
         form_.RaiseCloseRequest();
+        return 0;
+    case WM_QUERYENDSESSION:
+        return form_.RaiseSessionEndQuery() ? TRUE : FALSE;
+    case WM_ENDSESSION:
+        // Windows ends the process once this returns: the form's unload
+        // steps run now.
+        if (wParam) form_.RaiseSessionEnd();
         return 0;
     case WM_MOUSEMOVE: {
         const Dpi& dpi = backend_.GetDpi();

@@ -14,21 +14,6 @@
 namespace os {
 namespace {
 
-// The first `units` UTF-16 code units of a UTF-8 text, never splitting a
-// character (the Windows functions count their buffer in these units).
-std::string KeepUnits(const std::string& text, std::size_t units) {
-    std::size_t pos = 0;
-    while (pos < text.size()) {
-        const auto lead = static_cast<unsigned char>(text[pos]);
-        const std::size_t length = lead >= 0xF0 ? 4 : lead >= 0xE0 ? 3 : lead >= 0xC0 ? 2 : 1;
-        const std::size_t needed = length == 4 ? 2 : 1;
-        if (needed > units) break;
-        units -= needed;
-        pos += length;
-    }
-    return text.substr(0, pos);
-}
-
 // The value of key in section of the file's text, as UTF-8 of at most
 // `units` characters (bytes of the code page, UTF-16 code units of a
 // Unicode file).
@@ -42,7 +27,7 @@ std::optional<std::string> FindValue(const ini::FileText& file, const std::strin
     }
     const auto value = ini::Find(file.text, section, key, ini::Encoding::Utf8);
     if (!value) return std::nullopt;
-    return unicode::ValidUtf8(KeepUnits(*value, units));
+    return unicode::ValidUtf8(unicode::FirstUtf16Units(*value, units));
 }
 
 }  // namespace
@@ -59,7 +44,8 @@ std::string ReadProfileString(const std::string& path, const std::string& sectio
     }
     // Like the Windows functions, drop trailing spaces of the default.
     const std::size_t end = defaultValue.find_last_not_of(' ');
-    return KeepUnits(defaultValue.substr(0, end == std::string::npos ? 0 : end + 1), room - 1);
+    return unicode::FirstUtf16Units(
+        defaultValue.substr(0, end == std::string::npos ? 0 : end + 1), room - 1);
 }
 
 bool WriteProfileString(const std::string& path, const std::string& section,
@@ -74,6 +60,19 @@ bool WriteProfileString(const std::string& path, const std::string& section,
         file.text = ini::Assign(file.text, section, key, unicode::ValidUtf8(value),
                                 ini::Encoding::Utf8);
     }
+    return posix::WriteFileBytes(path, ini::EncodeFile(file));
+}
+
+bool FitsCodePage(const std::string& text) { return AnsiToUtf8(Utf8ToAnsi(text)) == text; }
+
+bool MakeProfileUnicode(const std::string& path) {
+    if (path.empty()) return false;
+    const auto bytes = posix::ReadFileBytes(path);
+    if (!bytes) return false;
+    ini::FileText file = ini::DecodeFile(*bytes);
+    if (file.encoding == ini::FileEncoding::Utf16Le) return true;
+    file.encoding = ini::FileEncoding::Utf16Le;
+    file.text = AnsiToUtf8(file.text);
     return posix::WriteFileBytes(path, ini::EncodeFile(file));
 }
 
