@@ -2,6 +2,9 @@
 // program makes of a saved project.
 #include <sys/stat.h>
 
+#include <fstream>
+#include <iterator>
+
 #include "editor_fixture.h"
 #include "menu/frm_main.h"
 #include "menu/menu_fixture.h"
@@ -276,6 +279,43 @@ TEST_F(Project, TheMenuProgramShowsTheSavedProjectAsDesigned) {
     EXPECT_EQ(menuWindow.ItemHighColor, 0x0000FFu);
     EXPECT_EQ(menuWindow.BackColor(), 0x404040u);
     EXPECT_EQ(menuWindow.Width(), 6000) << "three entries make one column";
+}
+
+// What a save writes, byte for byte, against files saved before: the demo
+// project opened and saved anew, and a project that sets every key.
+TEST_F(Project, SavedFilesKeepTheirBytes) {
+    // The demo disc's background beside it, where the disc's root is
+    // ("\\back.bmp"), so that opening keeps its path.
+    std::filesystem::copy(KELVO_DEMO_CD, dir, std::filesystem::copy_options::recursive);
+    services.existing.insert(dir.string() + "\\back.bmp");
+    Open("kelvo.ini");
+    SaveAs("demo-saved.ini");
+    EXPECT_TRUE(ReadFile("demo-saved.ini") == ReadFile("kelvo.ini")) << "the demo's own bytes";
+
+    driver->ChooseMenu(main.mnuNew);
+    main.tbName.SetText("Jede Taste ");
+    main.vsItems.SetValue(1);  // ten entries
+    ProjectData& p = main.Project;
+    p.BackColor = 12632256;
+    p.ForeColor = 255;
+    p.HighColor = 65535;
+    p.FontSize = 14;
+    p.Font = "Times New Roman";
+    p.BackgroundPic = "\\bilder\\hinter grund.bmp";
+    p.ColorPic = false;
+    p.SplashPic = "\\splash.gif";
+    p.SplashTime = 7;
+    p.SourceDir = "C:\\Eigene Dateien\\CD";
+    for (int i = 0; i < MaxItems; ++i) {
+        const std::string n = std::to_string(i + 1);
+        p.Item[static_cast<std::size_t>(i)] = {"\\prog" + n + ".exe /" + n, "\\icons\\" + n + ".ico",
+                                               "Eintrag Nr. " + n + " \"x\"", "Beschreibung " + n};
+    }
+    p.Item[2].txt = "'gequotet'";
+    p.Item[3].desc = " vorn frei";
+    SaveAs("every-key.ini");
+    std::ifstream saved(std::string(KELVO_EDITOR_TEST_DATA) + "/every-key.ini", std::ios::binary);
+    EXPECT_TRUE(ReadFile("every-key.ini") == std::string(std::istreambuf_iterator<char>(saved), {}));
 }
 
 }  // namespace
