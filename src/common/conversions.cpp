@@ -11,7 +11,8 @@ namespace common {
 
 namespace {
 
-bool IsBlank(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; }
+// The blanks a number may stand between.
+bool SurroundsNumber(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; }
 bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 
 struct Scanned {
@@ -122,32 +123,19 @@ Scanned ScanNumber(const std::string& text, std::size_t pos) {
 std::optional<double> WholeNumber(const std::string& text) {
     std::size_t begin = 0;
     std::size_t end = text.size();
-    while (begin < end && IsBlank(text[begin])) ++begin;
-    while (end > begin && IsBlank(text[end - 1])) --end;
+    while (begin < end && SurroundsNumber(text[begin])) ++begin;
+    while (end > begin && SurroundsNumber(text[end - 1])) --end;
     if (begin == end) return std::nullopt;
     const Scanned scanned = ScanNumber(text, begin);
     if (!scanned.found || scanned.overflow || scanned.end != end) return std::nullopt;
     return scanned.value;
 }
 
-// Rounds to the nearest whole number, a tie to the even one.
-double RoundHalfEven(double value) {
-    const double below = std::floor(value);
-    const double fraction = value - below;
-    if (fraction < 0.5) return below;
-    if (fraction > 0.5) return below + 1;
-    return std::fmod(below, 2.0) == 0 ? below : below + 1;
-}
-
 template <class Int>
 std::optional<Int> ToInteger(const std::string& text) {
     const auto number = WholeNumber(text);
     if (!number) return std::nullopt;
-    const double rounded = RoundHalfEven(*number);
-    if (rounded < static_cast<double>(std::numeric_limits<Int>::min()) ||
-        rounded > static_cast<double>(std::numeric_limits<Int>::max()))
-        return std::nullopt;
-    return static_cast<Int>(rounded);
+    return RoundHalfEven<Int>(*number);
 }
 
 bool EqualsIgnoringCase(std::string_view text, std::string_view word) {
@@ -170,7 +158,7 @@ std::string CutAtNull(const std::string& text) {
 
 double LeadingNumber(const std::string& text) {
     std::size_t begin = 0;
-    while (begin < text.size() && IsBlank(text[begin])) ++begin;
+    while (begin < text.size() && SurroundsNumber(text[begin])) ++begin;
     const Scanned scanned = ScanNumber(text, begin);
     return scanned.found ? scanned.value : 0.0;
 }
@@ -186,23 +174,14 @@ std::optional<std::int32_t> ToInteger32(const std::string& text) {
 std::optional<bool> ToBoolean(const std::string& text) {
     std::size_t begin = 0;
     std::size_t end = text.size();
-    while (begin < end && IsBlank(text[begin])) ++begin;
-    while (end > begin && IsBlank(text[end - 1])) --end;
+    while (begin < end && SurroundsNumber(text[begin])) ++begin;
+    while (end > begin && SurroundsNumber(text[end - 1])) --end;
     const std::string_view word(text.data() + begin, end - begin);
     if (EqualsIgnoringCase(word, "true")) return true;
     if (EqualsIgnoringCase(word, "false")) return false;
     const auto number = WholeNumber(text);
     if (!number) return std::nullopt;
     return *number != 0;
-}
-
-std::optional<std::int32_t> RoundHalfEven(double value) {
-    // nearbyint rounds in the default mode, to nearest with ties to even.
-    const double rounded = std::nearbyint(value);
-    if (!std::isfinite(rounded) || rounded < std::numeric_limits<std::int32_t>::min() ||
-        rounded > std::numeric_limits<std::int32_t>::max())
-        return std::nullopt;
-    return static_cast<std::int32_t>(rounded);
 }
 
 }  // namespace common

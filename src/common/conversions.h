@@ -1,7 +1,9 @@
 // Text conversions of values read from the project file.
 #pragma once
 
+#include <cmath>
 #include <cstdint>
+#include <limits>
 #include <optional>
 #include <string>
 
@@ -23,8 +25,19 @@ std::optional<std::int16_t> ToInteger16(const std::string& text);
 std::optional<std::int32_t> ToInteger32(const std::string& text);
 
 // The nearest whole number, halves going to the even neighbour (9.75 gives
-// 10, 10.5 gives 10, 11.5 gives 12); beyond the 32-bit range nothing.
-std::optional<std::int32_t> RoundHalfEven(double value);
+// 10, 10.5 gives 10, 11.5 gives 12), whatever the rounding mode of the
+// floating point unit; beyond the range of Int (or not finite) nothing.
+template <class Int = std::int32_t>
+std::optional<Int> RoundHalfEven(double value) {
+    const double below = std::floor(value);
+    const double fraction = value - below;
+    double rounded = below;
+    if (fraction > 0.5 || (fraction == 0.5 && std::fmod(below, 2.0) != 0)) rounded = below + 1;
+    if (!std::isfinite(rounded) || rounded < static_cast<double>(std::numeric_limits<Int>::min()) ||
+        rounded > static_cast<double>(std::numeric_limits<Int>::max()))
+        return std::nullopt;
+    return static_cast<Int>(rounded);
+}
 
 // "true"/"false" in any letter case, or a number (zero is false); anything
 // else gives nothing.

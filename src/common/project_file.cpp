@@ -7,28 +7,31 @@ namespace common::project {
 
 std::string ItemSection(int number) { return "Item" + std::to_string(number); }
 
-std::string Read(os::Services& services, const std::string& path, const std::string& section,
-                 const Key& key, Program program, int itemNumber) {
-    const bool menu = program == Program::Menu;
-    const std::size_t kept = menu ? key.menuKept : key.editorKept;
-    std::string fallback;
-    if (menu)
-        fallback = key.menuDefault;
-    else if (key.editorDefault)
-        fallback = key.editorDefault;
-    else
-        fallback = ItemSection(itemNumber);
-    // A key the program does not read at all keeps its default.
-    if (kept == 0) return fallback;
+std::size_t KeptBy(const Key& key, Program program) {
+    return program == Program::Menu ? key.menuKept : key.editorKept;
+}
 
-    // The readers hand over a buffer one character larger than what they
-    // keep; the text in such a buffer ends at its first NUL. The room counts
+std::string DefaultOf(const Key& key, Program program, int itemNumber) {
+    if (program == Program::Menu) return key.menuDefault;
+    return key.editorDefault ? key.editorDefault : ItemSection(itemNumber);
+}
+
+std::string Kept(const std::string& value, const Key& key, Program program) {
+    // The text in a reader's buffer ends at its first NUL. The room counts
     // characters (of the code page, or UTF-16 units of a Unicode file),
     // never the bytes of their UTF-8 form.
-    std::string value = services.ReadProfileString(path, section, key.read, fallback, kept + 1);
-    const auto nul = value.find('\0');
-    if (nul != std::string::npos) value.erase(nul);
-    return os::unicode::FirstUtf16Units(value, kept);
+    return os::unicode::FirstUtf16Units(value.substr(0, value.find('\0')), KeptBy(key, program));
+}
+
+std::string Read(os::Services& services, const std::string& path, const std::string& section,
+                 const Key& key, Program program, int itemNumber) {
+    const std::string fallback = DefaultOf(key, program, itemNumber);
+    // A key the program does not read at all keeps its default.
+    const std::size_t kept = KeptBy(key, program);
+    if (kept == 0) return fallback;
+    // The readers hand over a buffer one character larger than what they keep.
+    return Kept(services.ReadProfileString(path, section, key.read, fallback, kept + 1), key,
+                program);
 }
 
 bool Write(os::Services& services, const std::string& path, const std::string& section,

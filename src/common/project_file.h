@@ -1,7 +1,10 @@
 // The project file "kelvo.ini": every key with its name as written, its name
 // as the readers ask for it, and for each program how many characters a read
-// keeps and which default it gets. Readers and the writer are driven by this
-// table, so the format is written down once.
+// keeps and which default it gets, with the orders in which the programs
+// read and write them. This table is the one place of the format: the
+// editor's record (editor/project_record.h), the menu program's reader
+// (menu/project_settings.h) and cdcheck bind their fields to its keys and
+// loop over its orders.
 #pragma once
 
 #include <array>
@@ -41,9 +44,15 @@ inline constexpr Key SplashPic{"SplashPic", "SplashPic", 199, "", 199, ""};
 inline constexpr Key SplashTime{"SplashTime", "SplashTime", 2, "30", 2, "30"};
 inline constexpr Key SourceDir{"SourceDir", "SourceDir", 0, "", 199, ""};
 
+// The order the editor writes the keys in, and reads them in.
 inline constexpr std::array<const Key*, 12> WriteOrder{
     &Name, &Items, &BackColor, &ForeColor, &HighColor, &FontSize,
     &Font, &BackgroundPic, &ColorPic, &SplashPic, &SplashTime, &SourceDir};
+
+// The order the menu program reads the keys in (it never reads SourceDir).
+inline constexpr std::array<const Key*, 11> MenuReadOrder{
+    &Name, &Items, &BackColor, &ForeColor, &HighColor, &FontSize,
+    &Font, &BackgroundPic, &ColorPic, &SplashTime, &SplashPic};
 }  // namespace general
 
 // Sections "Item1" to "Item10", in the order the editor writes the keys.
@@ -53,7 +62,11 @@ inline constexpr Key Desc{"Desc", "desc", 999, "", 999, ""};
 inline constexpr Key Icon{"Icon", "icon", 249, "", 249, ""};
 inline constexpr Key Txt{"txt", "txt", 249, "", 249, nullptr};
 
+// The order the editor writes an entry's keys in.
 inline constexpr std::array<const Key*, 4> WriteOrder{&Command, &Desc, &Icon, &Txt};
+
+// The order both programs read them in.
+inline constexpr std::array<const Key*, 4> ReadOrder{&Txt, &Desc, &Command, &Icon};
 }  // namespace item
 
 // The places for entries in the menu window and the editor's record.
@@ -62,10 +75,20 @@ inline constexpr int MaxItems = 10;
 // "Item" followed by the entry number (1 to MaxItems) in decimal.
 std::string ItemSection(int number);
 
+// How many characters program keeps of key; 0 when it does not read it.
+std::size_t KeptBy(const Key& key, Program program);
+
+// The default of key for program (for an entry caption in the editor
+// "Item" + itemNumber).
+std::string DefaultOf(const Key& key, Program program, int itemNumber = 0);
+
+// What program keeps of a value it read: the text before its first NUL,
+// cut to the characters it keeps (never inside a character).
+std::string Kept(const std::string& value, const Key& key, Program program);
+
 // Reads key from section of the project file at path as program reads it:
-// the key name as the readers ask for it, the program's default (for an
-// entry caption in the editor "Item" + itemNumber), cut to the characters
-// kept.
+// the key name as the readers ask for it, the program's default, cut to
+// the characters kept.
 std::string Read(os::Services& services, const std::string& path, const std::string& section,
                  const Key& key, Program program, int itemNumber = 0);
 

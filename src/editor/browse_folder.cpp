@@ -1,5 +1,7 @@
 #include "editor/browse_folder.h"
 
+#include "common/paths.h"
+
 namespace editor {
 
 namespace {
@@ -39,10 +41,8 @@ void Mod_BrowseFolder::FolderBrowseCallback(forms::FolderDialog& dialog, const s
 }
 
 void Mod_BrowseFolder::SubstBrowseCallback(forms::FolderDialog& dialog, const std::string& path) {
-    std::string folder = path;
-    if (folder.empty() || folder.back() != '\\') folder += '\\';
-    if (folder.size() <= 1) return;
-    if (FileExists(folder + "subst.exe")) {
+    if (path.empty() || path == "\\") return;
+    if (FileExists(common::JoinPath(path, "subst.exe"))) {
         dialog.EnableOk(true);
         dialog.SetStatusText("Gefunden!");
     } else {

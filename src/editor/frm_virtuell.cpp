@@ -1,5 +1,6 @@
 #include "editor/frm_virtuell.h"
 
+#include "common/paths.h"
 #include "editor/artwork.h"
 #include "editor/frm_optionen.h"
 #include "forms/application.h"
@@ -259,7 +260,7 @@ bool frmVirtuell::CheckMake() {
         Fehler("Laufwerk existiert bereits. Bitte wählen Sie ein Neues aus!", forms::mb::Exclamation);
         return false;
     }
-    if (!services_.FileExists(SubstPath + "\\subst.exe")) {
+    if (!services_.FileExists(SubstExe())) {
         Fehler("Bitte geben Sie den korrekten Pfad von 'subst.exe' an", forms::mb::Exclamation);
         return false;
     }
@@ -283,7 +284,7 @@ bool frmVirtuell::CheckDell() {
                forms::mb::Exclamation);
         return false;
     }
-    if (!services_.FileExists(SubstPath + "\\subst.exe")) {
+    if (!services_.FileExists(SubstExe())) {
         Fehler("Bitte geben Sie den korrekten Pfad von 'subst.exe' an", forms::mb::Exclamation);
         return false;
     }
@@ -291,6 +292,8 @@ bool frmVirtuell::CheckDell() {
                        "Es werden keine Daten gelöscht!");
     return true;
 }
+
+std::string frmVirtuell::SubstExe() const { return common::JoinPath(SubstPath, "subst.exe"); }
 
 void frmVirtuell::EndSubstPathWithSeparator() {
     if (!SubstPath.empty() && SubstPath.back() == '\\') return;
@@ -302,12 +305,12 @@ void frmVirtuell::EndSubstPathWithSeparator() {
 // start it goes unnoticed, like its result.
 void frmVirtuell::MakeDrive() {
     EndSubstPathWithSeparator();
-    services_.MapDrive(SubstPath + "subst.exe", LetterOf(cboNew), tbSourceDir.Text());
+    services_.MapDrive(SubstExe(), LetterOf(cboNew), tbSourceDir.Text());
 }
 
 void frmVirtuell::DellDrive() {
     EndSubstPathWithSeparator();
-    services_.UnmapDrive(SubstPath + "subst.exe", LetterOf(cboVirtuell));
+    services_.UnmapDrive(SubstExe(), LetterOf(cboVirtuell));
 }
 
 }  // namespace editor

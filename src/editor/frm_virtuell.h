@@ -74,6 +74,8 @@ private:
     static char LetterOf(const forms::ComboBox& list);
     // SubstPath with one trailing separator.
     void EndSubstPathWithSeparator();
+    // subst.exe in the folder SubstPath names.
+    std::string SubstExe() const;
     void Fehler(const std::string& text, int icon);
 
     os::Services& services_;

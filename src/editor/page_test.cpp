@@ -1,5 +1,6 @@
 // Page "Test": the source folder of the future CD and a test start of the
 // menu program from there.
+#include "common/paths.h"
 #include "common/step.h"
 #include "editor/frm_main.h"
 #include "editor/frm_virtuell.h"
@@ -17,8 +18,7 @@ void frmMain::cmdSource_Click() {
 void frmMain::tbSource_Change() {
     const std::string& folder = tbSource.Text();
     Project.SourceDir = folder;
-    lblExe.SetCaption(folder + (!folder.empty() && folder.back() == '\\' ? "" : "\\") +
-                      "kelvo.exe");
+    lblExe.SetCaption(common::JoinPath(folder, "kelvo.exe"));
     Changed = true;
 }
 

@@ -8,18 +8,13 @@
 #include "common/project_file.h"
 #include "common/step.h"
 #include "editor/frm_main.h"
+#include "editor/project_record.h"
 #include "forms/application.h"
 
 namespace editor {
 
 namespace project = common::project;
 using common::RunStep;
-
-namespace {
-
-std::string Decimal(long long number) { return std::to_string(number); }
-
-}  // namespace
 
 // ---- Start values and New ----------------------------------------------------------------
 
@@ -92,28 +87,14 @@ void frmMain::LoadINI() {
     ProjectPath = path;
     CloseEditBox();
 
-    auto general = [&](const project::Key& key) {
-        return project::Read(services_, path, project::GeneralSection, key,
-                             project::Program::Editor);
-    };
-    namespace g = project::general;
-    RunStep([&] { Project.Name = general(g::Name); });
-    RunStep([&] {
-        const std::string items = general(g::Items);
-        Project.Items = common::LeadingNumber(items) > MaxItems
-                            ? MaxItems
-                            : common::ToInteger16(items).value();
-    });
-    RunStep([&] { Project.BackColor = common::ToInteger32(general(g::BackColor)).value(); });
-    RunStep([&] { Project.ForeColor = common::ToInteger32(general(g::ForeColor)).value(); });
-    RunStep([&] { Project.HighColor = common::ToInteger32(general(g::HighColor)).value(); });
-    RunStep([&] { Project.FontSize = common::ToInteger32(general(g::FontSize)).value(); });
-    RunStep([&] { Project.Font = general(g::Font); });
-    RunStep([&] { Project.BackgroundPic = general(g::BackgroundPic); });
-    RunStep([&] { Project.ColorPic = common::ToBoolean(general(g::ColorPic)).value(); });
-    RunStep([&] { Project.SplashPic = general(g::SplashPic); });
-    RunStep([&] { Project.SplashTime = common::ToInteger16(general(g::SplashTime)).value(); });
-    RunStep([&] { Project.SourceDir = general(g::SourceDir); });
+    // Each key in its own step: read, then converted into its field.
+    for (const GeneralBinding& binding : GeneralRecord) {
+        RunStep([&] {
+            LoadField(Project, binding,
+                      project::Read(services_, path, project::GeneralSection, *binding.key,
+                                    project::Program::Editor));
+        });
+    }
 
     RunStep([&] { tbBackgroundPic.SetText(Project.BackgroundPic); });
     RunStep([&] {
@@ -129,13 +110,12 @@ void frmMain::LoadINI() {
     for (int n = 1; n <= Project.Items && n <= MaxItems; ++n) {
         ItemData& item = Project.Item[static_cast<std::size_t>(n - 1)];
         const std::string section = project::ItemSection(n);
-        auto read = [&](const project::Key& key) {
-            return project::Read(services_, path, section, key, project::Program::Editor, n);
-        };
-        RunStep([&] { item.txt = read(project::item::Txt); });
-        RunStep([&] { item.desc = read(project::item::Desc); });
-        RunStep([&] { item.cmd = read(project::item::Command); });
-        RunStep([&] { item.ico = read(project::item::Icon); });
+        for (const project::Key* key : project::item::ReadOrder) {
+            RunStep([&] {
+                item.*ItemField(*key) =
+                    project::Read(services_, path, section, *key, project::Program::Editor, n);
+            });
+        }
     }
 
     // A count outside 1 to 10 is rejected by the scroll bar, which then
@@ -187,27 +167,12 @@ bool frmMain::SaveINI(const std::string& path) {
         std::string text;
     };
     std::vector<Value> values;
-    namespace g = project::general;
-    const std::string general = project::GeneralSection;
-    values.push_back({general, &g::Name, Project.Name});
-    values.push_back({general, &g::Items, Decimal(Project.Items)});
-    values.push_back({general, &g::BackColor, Decimal(Project.BackColor)});
-    values.push_back({general, &g::ForeColor, Decimal(Project.ForeColor)});
-    values.push_back({general, &g::HighColor, Decimal(Project.HighColor)});
-    values.push_back({general, &g::FontSize, Decimal(Project.FontSize)});
-    values.push_back({general, &g::Font, Project.Font});
-    values.push_back({general, &g::BackgroundPic, Project.BackgroundPic});
-    values.push_back({general, &g::ColorPic, Project.ColorPic ? "True" : "False"});
-    values.push_back({general, &g::SplashPic, Project.SplashPic});
-    values.push_back({general, &g::SplashTime, Decimal(Project.SplashTime)});
-    values.push_back({general, &g::SourceDir, Project.SourceDir});
+    for (const GeneralBinding& binding : GeneralRecord)
+        values.push_back({project::GeneralSection, binding.key, SavedText(Project, binding)});
     for (int n = 1; n <= Project.Items && n <= MaxItems; ++n) {
         const ItemData& item = Project.Item[static_cast<std::size_t>(n - 1)];
-        const std::string section = project::ItemSection(n);
-        values.push_back({section, &project::item::Command, item.cmd});
-        values.push_back({section, &project::item::Desc, item.desc});
-        values.push_back({section, &project::item::Icon, item.ico});
-        values.push_back({section, &project::item::Txt, item.txt});
+        for (const ItemBinding& binding : ItemRecord)
+            values.push_back({project::ItemSection(n), binding.key, item.*binding.field});
     }
     const bool unicode = std::any_of(values.begin(), values.end(), [](const Value& value) {
         return !os::FitsCodePage(value.text);

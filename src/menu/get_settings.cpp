@@ -3,6 +3,7 @@
 // a picture that cannot be loaded, an entry beyond the ten places) is
 // skipped and the next one runs. The reading and the conversions are those
 // of menu/project_settings.h, which cdcheck uses as well.
+#include "common/paths.h"
 #include "common/project_file.h"
 #include "common/step.h"
 #include "forms/application.h"
@@ -17,37 +18,36 @@ using common::RunStep;
 static_assert(frmMain::ItemCount == project::MaxItems, "one place per entry of the project");
 
 void frmMain::GetSettings() {
-    // 1. Where the program runs and where its project file lies.
+    // Where the program runs, and its project file beside it.
     RunStep([&] {
         const std::string folder = services_.ProgramFolder();
         AppDrive = folder.substr(0, 2);
-        IniPath = folder + (!folder.empty() && folder.back() == '\\' ? "" : "\\") +
-                  project::FileName;
+        IniPath = common::JoinPath(folder, project::FileName);
     });
 
-    // 2. Section "General", in the order the keys are read.
+    // Section "General", in the order the keys are read.
     settings::General general;
     RunStep([&] { settings::ReadGeneral(services_, IniPath, general); });
 
-    // 3. The number of entries. Places beyond the ten controls have no
+    // The number of entries. Places beyond the ten controls have no
     // control; their steps would fail, so the loops below stop at ten.
     int itemCount = 1;
     RunStep([&] { itemCount = settings::ItemCountFrom(general.Items); });
     const int usedPlaces = settings::UsedPlaces(itemCount);
 
-    // 4. Places beyond the count are hidden.
+    // Places beyond the count are hidden.
     for (int index = ItemCount - 1; index >= usedPlaces; --index) {
         RunStep([&] { cmdItem.at(index).SetVisible(false); });
         RunStep([&] { lblItem.at(index).SetVisible(false); });
     }
 
-    // 5. Five entries or fewer: one column, the window narrowed from the right.
+    // Five entries or fewer: one column, the window narrowed from the right.
     if (itemCount <= 5) {
         RunStep([&] { SetWidth(6000); });
         RunStep([&] { lblDesc.SetWidth(5900); });
     }
 
-    // 6. Captions: size (unless "0"), font and colour.
+    // Captions: size (unless "0"), font and colour.
     for (int index = 0; index < usedPlaces; ++index) {
         forms::Label& label = lblItem.at(index);
         if (!settings::KeepsFontSize(general.Fontsize))
@@ -56,18 +56,18 @@ void frmMain::GetSettings() {
         RunStep([&] { label.SetForeColor(settings::WholeColor(general.ForeColor)); });
     }
 
-    // 7. The description: font and colour, never its size.
+    // The description: font and colour, never its size.
     RunStep([&] { lblDesc.SetFontName(general.Font); });
     RunStep([&] { lblDesc.SetForeColor(settings::LeadingColor(general.ForeColor)); });
 
-    // 8. The colours of the highlight.
+    // The colours of the highlight.
     RunStep([&] { ItemForeColor = settings::WholeColor(general.ForeColor); });
     RunStep([&] { ItemHighColor = settings::WholeColor(general.HighColor); });
 
-    // 9.
+    // The window's caption names the project.
     RunStep([&] { SetCaption("Orlimar - " + general.Name); });
 
-    // 10. Background: a plain colour, or the tiled picture. A ColorPic that
+    // Background: a plain colour, or the tiled picture. A ColorPic that
     // does not convert goes the picture's way.
     if (settings::UsesPlainColour(general.ColorPic)) {
         RunStep([&] {
@@ -79,7 +79,7 @@ void frmMain::GetSettings() {
         RunStep([&] { MakeBackground(general.BackgroundPic); });
     }
 
-    // 11. Splash picture. An empty SplashPic means no splash (and no message).
+    // Splash picture. An empty SplashPic means no splash (and no message).
     RunStep([&] {
         general.SplashPic = OnAppDrive(general.SplashPic);
         if (general.SplashPic.empty()) {
@@ -99,7 +99,7 @@ void frmMain::GetSettings() {
         }
     });
 
-    // 12. The entries.
+    // The entries.
     for (int n = 1; n <= usedPlaces; ++n) {
         const int i = n - 1;
         settings::Entry entry;
@@ -124,7 +124,7 @@ void frmMain::GetSettings() {
         });
     }
 
-    // 13.
+    // The focus starts on "&Über...", the default button.
     RunStep([&] { cmdInfo.SetFocus(); });
 }
 

@@ -8,6 +8,7 @@
 
 #include <array>
 #include <cstddef>
+#include <functional>
 #include <string>
 
 #include "common/project_file.h"
@@ -24,32 +25,59 @@ struct General {
         ColorPic, SplashTime, SplashPic;
 };
 
-// The keys of "General" in the order ReadGeneral reads them.
-inline constexpr std::array<const common::project::Key*, 11> GeneralReadOrder{
-    &common::project::general::Name,          &common::project::general::Items,
-    &common::project::general::BackColor,     &common::project::general::ForeColor,
-    &common::project::general::HighColor,     &common::project::general::FontSize,
-    &common::project::general::Font,          &common::project::general::BackgroundPic,
-    &common::project::general::ColorPic,      &common::project::general::SplashTime,
-    &common::project::general::SplashPic};
-
-// Reads section "General" of the project file at iniPath into general, key
-// by key in GeneralReadOrder; a read that fails leaves the later fields as
-// they were.
-void ReadGeneral(os::Services& services, const std::string& iniPath, General& general);
-
 // An entry's section ("Item" and its number) as texts.
 struct Entry {
     std::string txt, desc, command, icon;
 };
 
-// The keys of an entry in the order ReadEntry reads them.
-inline constexpr std::array<const common::project::Key*, 4> EntryReadOrder{
-    &common::project::item::Txt, &common::project::item::Desc, &common::project::item::Command,
-    &common::project::item::Icon};
+// Where each key's text goes, in the order the menu program reads the keys
+// (common::project::general::MenuReadOrder, item::ReadOrder). Every text but
+// Name and Items is cut at its first NUL once more.
+struct GeneralText {
+    const common::project::Key* key;
+    std::string General::*text;
+    bool cutAtNull;
+};
+inline constexpr std::array<GeneralText, 11> GeneralTexts{{
+    {&common::project::general::Name, &General::Name, false},
+    {&common::project::general::Items, &General::Items, false},
+    {&common::project::general::BackColor, &General::BackColor, true},
+    {&common::project::general::ForeColor, &General::ForeColor, true},
+    {&common::project::general::HighColor, &General::HighColor, true},
+    {&common::project::general::FontSize, &General::Fontsize, true},
+    {&common::project::general::Font, &General::Font, true},
+    {&common::project::general::BackgroundPic, &General::BackgroundPic, true},
+    {&common::project::general::ColorPic, &General::ColorPic, true},
+    // Read like every key, but the display time of the splash is fixed.
+    {&common::project::general::SplashTime, &General::SplashTime, true},
+    {&common::project::general::SplashPic, &General::SplashPic, true},
+}};
+struct EntryText {
+    const common::project::Key* key;
+    std::string Entry::*text;
+};
+inline constexpr std::array<EntryText, 4> EntryTexts{{
+    {&common::project::item::Txt, &Entry::txt},
+    {&common::project::item::Desc, &Entry::desc},
+    {&common::project::item::Command, &Entry::command},
+    {&common::project::item::Icon, &Entry::icon},
+}};
 
-// Reads the section of entry number (1 to 10) into entry, key by key in
-// EntryReadOrder.
+// Where the texts come from: what the menu program keeps of key in section
+// (common::project::Read with Program::Menu, or a record read before).
+using KeyReader =
+    std::function<std::string(const std::string& section, const common::project::Key& key)>;
+
+// The menu program's own reader: the profile file at iniPath.
+KeyReader ProfileReader(os::Services& services, const std::string& iniPath);
+
+// Reads section "General" into general, key by key in the order of
+// GeneralTexts; a read that fails leaves the later fields as they were.
+void ReadGeneral(const KeyReader& read, General& general);
+void ReadGeneral(os::Services& services, const std::string& iniPath, General& general);
+
+// Reads the section of entry number (1 to 10) into entry, key by key.
+void ReadEntry(const KeyReader& read, int number, Entry& entry);
 void ReadEntry(os::Services& services, const std::string& iniPath, int number, Entry& entry);
 
 // ---- Conversions: a value that does not convert throws ----------------------------
@@ -87,18 +115,5 @@ bool UsesPlainColour(const std::string& colorPic);
 // letter case), or the shell's icon of the file.
 enum class IconSource { Default, PictureFile, ShellIcon };
 IconSource IconSourceOf(const std::string& icon);
-
-// ---- For checking a project file ---------------------------------------------------
-
-// The length of key's value in section as the reader counts it (characters
-// of the code page, UTF-16 code units of a Unicode file) before the menu
-// program cuts it to key.menuKept; the default's length when the key is
-// missing. Counts up to MeasuredRoom - 1.
-inline constexpr std::size_t MeasuredRoom = 65536;
-std::size_t StoredLength(os::Services& services, const std::string& iniPath,
-                         const std::string& section, const common::project::Key& key);
-
-// Whether the section of entry number holds any key of an entry.
-bool HasEntrySection(os::Services& services, const std::string& iniPath, int number);
 
 }  // namespace menu::settings

@@ -3,7 +3,8 @@
 namespace os::command_line {
 namespace {
 
-bool IsBlank(char c) { return c == ' ' || c == '\t'; }
+// The blanks that separate the arguments of a Windows command line.
+bool SeparatesArguments(char c) { return c == ' ' || c == '\t'; }
 
 }  // namespace
 
@@ -11,11 +12,11 @@ std::vector<std::string> SplitArguments(std::string_view text) {
     std::vector<std::string> arguments;
     std::size_t pos = 0;
     for (;;) {
-        while (pos < text.size() && IsBlank(text[pos])) ++pos;
+        while (pos < text.size() && SeparatesArguments(text[pos])) ++pos;
         if (pos == text.size()) return arguments;
         std::string argument;
         bool quoted = false;
-        while (pos < text.size() && (quoted || !IsBlank(text[pos]))) {
+        while (pos < text.size() && (quoted || !SeparatesArguments(text[pos]))) {
             const char c = text[pos];
             if (c == '\\') {
                 std::size_t count = 0;
@@ -45,7 +46,7 @@ std::vector<std::string> SplitArguments(std::string_view text) {
 
 std::vector<std::string> Split(std::string_view line) {
     std::size_t pos = 0;
-    while (pos < line.size() && IsBlank(line[pos])) ++pos;
+    while (pos < line.size() && SeparatesArguments(line[pos])) ++pos;
     if (pos == line.size()) return {};
     std::string program;
     if (line[pos] == '"') {
@@ -55,7 +56,7 @@ std::vector<std::string> Split(std::string_view line) {
         pos = end == line.size() ? end : end + 1;
     } else {
         const std::size_t start = pos;
-        while (pos < line.size() && !IsBlank(line[pos])) ++pos;
+        while (pos < line.size() && !SeparatesArguments(line[pos])) ++pos;
         program = line.substr(start, pos - start);
     }
     std::vector<std::string> result{std::move(program)};

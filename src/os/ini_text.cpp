@@ -7,7 +7,6 @@
 namespace os::ini {
 namespace {
 
-bool IsBlank(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\v' || c == '\f'; }
 
 unsigned char Fold(char ch) {
     const auto c = static_cast<unsigned char>(ch);
@@ -110,9 +109,11 @@ std::optional<std::size_t> FindSection(std::string_view text, const std::vector<
 
 }  // namespace
 
+bool IsTrimmed(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\v' || c == '\f'; }
+
 std::string_view Trim(std::string_view text) {
-    while (!text.empty() && IsBlank(text.front())) text.remove_prefix(1);
-    while (!text.empty() && IsBlank(text.back())) text.remove_suffix(1);
+    while (!text.empty() && IsTrimmed(text.front())) text.remove_prefix(1);
+    while (!text.empty() && IsTrimmed(text.back())) text.remove_suffix(1);
     return text;
 }
 

@@ -48,8 +48,11 @@ bool SameName(std::string_view a, std::string_view b, Encoding encoding = Encodi
 // the name dropped), or nothing when the line is no section header.
 std::optional<std::string_view> SectionName(std::string_view line);
 
-// The text without blanks (space, tab, CR, vertical tab, form feed) at
-// either end.
+// Whether a read drops c at the ends of names and values: space, tab, CR,
+// vertical tab, form feed.
+bool IsTrimmed(char c);
+
+// The text without those characters at either end.
 std::string_view Trim(std::string_view text);
 
 }  // namespace os::ini

@@ -19,8 +19,9 @@ bool IsNonBlank(std::string_view name) { return !ini::Trim(name).empty(); }
 // blanks of our own reader, and what the Windows functions count as space
 // beyond them (Ctrl+Z, the Unicode spaces).
 bool MayReadAsSpace(char32_t c) {
+    if (c < 0x80 && ini::IsTrimmed(static_cast<char>(c))) return true;
     switch (c) {
-    case ' ': case '\t': case '\r': case '\v': case '\f': case 0x1A: case 0x85: case 0xA0:
+    case 0x1A: case 0x85: case 0xA0:
     case 0x1680: case 0x2028: case 0x2029: case 0x202F: case 0x205F: case 0x3000: case 0xFEFF:
         return true;
     default:

@@ -6,6 +6,7 @@
 #include <random>
 #include <string>
 
+#include "common/project_file.h"
 #include "menu_fixture.h"
 
 namespace menu::testing {
@@ -34,18 +35,16 @@ std::string RandomValue(std::mt19937& random) {
     return text;
 }
 
+// Every key the menu program reads, under the name it asks for.
 std::string RandomProject(std::mt19937& random) {
-    static const char* const kGeneral[] = {"Name",  "Items",         "BackColor", "ForeColor",
-                                           "HighColor", "Fontsize", "Font",      "BackgroundPic",
-                                           "ColorPic",  "SplashTime", "SplashPic"};
-    static const char* const kItem[] = {"txt", "desc", "command", "icon"};
+    namespace project = common::project;
     std::string text = "[General]\r\n";
-    for (const char* key : kGeneral)
-        if (random() % 4 != 0) text += std::string(key) + "=" + RandomValue(random) + "\r\n";
+    for (const project::Key* key : project::general::MenuReadOrder)
+        if (random() % 4 != 0) text += std::string(key->read) + "=" + RandomValue(random) + "\r\n";
     for (int n = 0; n <= 12; ++n) {
-        text += "[Item" + std::to_string(n) + "]\r\n";
-        for (const char* key : kItem)
-            if (random() % 3 != 0) text += std::string(key) + "=" + RandomValue(random) + "\r\n";
+        text += "[" + project::ItemSection(n) + "]\r\n";
+        for (const project::Key* key : project::item::ReadOrder)
+            if (random() % 3 != 0) text += std::string(key->read) + "=" + RandomValue(random) + "\r\n";
     }
     return text;
 }

@@ -4,6 +4,7 @@
 #include "menu/project_settings.h"
 #include "tools/cdcheck/file_checks.h"
 #include "tools/cdcheck/path_checks.h"
+#include "tools/cdcheck/stored_project.h"
 #include "tools/cdcheck/value_checks.h"
 
 namespace cdcheck {
@@ -17,12 +18,12 @@ namespace {
 
 // Section General: lengths in the order read, then what the menu program
 // makes of each value.
-void CheckGeneral(os::Services& services, const std::string& iniPath, PathChecks& paths,
-                  const settings::General& values, Report& report) {
-    for (const project::Key* key : settings::GeneralReadOrder) {
+void CheckGeneral(const StoredProject& stored, PathChecks& paths, const settings::General& values,
+                  Report& report) {
+    for (const project::Key* key : project::general::MenuReadOrder) {
         // The splash shows for a fixed time: SplashTime is read, never used.
         if (key == &general::SplashTime) continue;
-        CheckLength(services, iniPath, project::GeneralSection, *key, InGeneral(*key), report);
+        CheckLength(stored.At(project::GeneralSection, *key), *key, InGeneral(*key), report);
         if (key == &general::Items) CheckItems(values.Items, report);
         if (key == &general::FontSize) CheckFontSize(values.Fontsize, report);
         if (key == &general::ForeColor) CheckWholeColor(general::ForeColor, values.ForeColor, report);
@@ -42,14 +43,13 @@ void CheckGeneral(os::Services& services, const std::string& iniPath, PathChecks
         paths.Picture(InGeneral(general::SplashPic), values.SplashPic, true);
 }
 
-void CheckEntry(os::Services& services, const std::string& iniPath, PathChecks& paths, int number,
-                Report& report) {
+void CheckEntry(const StoredProject& stored, PathChecks& paths, int number, Report& report) {
     settings::Entry entry;
-    settings::ReadEntry(services, iniPath, number, entry);
+    settings::ReadEntry(stored.Reader(), number, entry);
     const std::string section = project::ItemSection(number);
-    for (const project::Key* key : settings::EntryReadOrder) {
+    for (const project::Key* key : project::item::ReadOrder) {
         const std::string where = InEntry(number, entry.txt, *key);
-        CheckLength(services, iniPath, section, *key, where, report);
+        CheckLength(stored.At(section, *key), *key, where, report);
         if (key == &item::Command) paths.Command(where, entry.command);
         if (key == &item::Icon && !entry.icon.empty()) {
             const bool picture =
@@ -76,16 +76,16 @@ CheckOutcome CheckDisc(const Disc& disc, os::Services& services, forms::Backend&
     CheckProgram(disc, report);
     CheckEncoding(*bytes, report);
 
-    const std::string iniPath = Utf8(ini.real);
+    const StoredProject stored(services, Utf8(ini.real));
     PathChecks paths(disc, pictures, report);
     settings::General values;
-    settings::ReadGeneral(services, iniPath, values);
-    CheckGeneral(services, iniPath, paths, values, report);
+    settings::ReadGeneral(stored.Reader(), values);
+    CheckGeneral(stored, paths, values, report);
 
     const int itemCount = settings::ItemCountFrom(values.Items);
     for (int number = 1; number <= settings::UsedPlaces(itemCount); ++number)
-        CheckEntry(services, iniPath, paths, number, report);
-    CheckLeftoverEntries(services, iniPath, itemCount, report);
+        CheckEntry(stored, paths, number, report);
+    CheckLeftoverEntries(stored, itemCount, report);
     return CheckOutcome::Checked;
 }
 

@@ -17,16 +17,13 @@ std::string Entries(int count) {
     return std::to_string(count) + (count == 1 ? " Eintrag" : " Einträge");
 }
 
-// The largest count the two characters of Items can give.
-constexpr int LargestCount = 99;
-
 }  // namespace
 
-void CheckLength(os::Services& services, const std::string& iniPath, const std::string& section,
-                 const common::project::Key& key, const std::string& where, Report& report) {
-    const std::size_t length = settings::StoredLength(services, iniPath, section, key);
+void CheckLength(const StoredKey& stored, const common::project::Key& key,
+                 const std::string& where, Report& report) {
+    const std::size_t length = stored.length;
     if (length <= key.menuKept) return;
-    const std::string shown = length + 1 >= settings::MeasuredRoom
+    const std::string shown = length + 1 >= StoredProject::MeasuredRoom
                                   ? "mehr als " + std::to_string(length)
                                   : std::to_string(length);
     report.Fault(where, "Text mit " + shown + " Zeichen; das Menüprogramm liest nur " +
@@ -86,12 +83,11 @@ void CheckBackColor(const std::string& backColor, Report& report) {
     }
 }
 
-void CheckLeftoverEntries(os::Services& services, const std::string& iniPath, int itemCount,
-                          Report& report) {
-    for (int number = std::max(itemCount, 0) + 1; number <= LargestCount; ++number) {
-        if (!settings::HasEntrySection(services, iniPath, number)) continue;
+void CheckLeftoverEntries(const StoredProject& stored, int itemCount, Report& report) {
+    for (int number = std::max(itemCount, 0) + 1; number <= StoredProject::LargestCount; ++number) {
+        if (!stored.HasEntrySection(number)) continue;
         settings::Entry entry;
-        settings::ReadEntry(services, iniPath, number, entry);
+        settings::ReadEntry(stored.Reader(), number, entry);
         report.Information(InEntry(number, entry.txt),
                            "Abschnitt [" + common::project::ItemSection(number) +
                                "] bleibt übrig, Items zählt nur " + Entries(std::max(itemCount, 0)));

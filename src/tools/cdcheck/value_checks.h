@@ -6,15 +6,15 @@
 
 #include "common/project_file.h"
 #include "menu/project_settings.h"
-#include "os/services.h"
 #include "tools/cdcheck/report.h"
+#include "tools/cdcheck/stored_project.h"
 
 namespace cdcheck {
 
-// A text longer than the room the menu program reads of key in section,
-// counted as the reader counts.
-void CheckLength(os::Services& services, const std::string& iniPath, const std::string& section,
-                 const common::project::Key& key, const std::string& where, Report& report);
+// A text longer than the room the menu program reads of key, counted as
+// the reader counts.
+void CheckLength(const StoredKey& stored, const common::project::Key& key,
+                 const std::string& where, Report& report);
 
 // Items: a whole number from 0 to 10.
 void CheckItems(const std::string& items, Report& report);
@@ -34,7 +34,6 @@ void CheckBackColor(const std::string& backColor, Report& report);
 
 // Sections of entries above the count that the menu program never reads
 // (information): from itemCount + 1 up to the largest count Items holds.
-void CheckLeftoverEntries(os::Services& services, const std::string& iniPath, int itemCount,
-                          Report& report);
+void CheckLeftoverEntries(const StoredProject& stored, int itemCount, Report& report);
 
 }  // namespace cdcheck
