@@ -2,6 +2,7 @@
 // save prompt, help and the end of the editor.
 #include "editor/frm_main.h"
 
+#include "common/paths.h"
 #include "common/step.h"
 #include "editor/frm_optionen.h"
 #include "editor/frm_virtuell.h"
@@ -100,22 +101,12 @@ frmMain::frmMain(forms::Application& app, os::Services& services, common::About&
 }
 
 void frmMain::WireEvents() {
-    mnuNew.Click = [this] { mnuNew_Click(); };
-    mnuOpen.Click = [this] { mnuOpen_Click(); };
-    for (int i = 0; i < 2; ++i) mnuSave[i].Click = [this, i] { mnuSave_Click(i); };
-    mnuExit.Click = [this] { mnuExit_Click(); };
+    WireCommands();
     for (int i = 0; i < PageCount; ++i) {
-        mnuView[i].Click = [this, i] { mnuView_Click(i); };
         cmdSelect[i].Click = [this, i] { cmdSelect_Click(i); };
         cmdSelect[i].GotFocus = [this, i] { cmdSelect_GotFocus(i); };
         picTab[i].MouseMove = [this, i](const forms::MouseState& s) { picTab_MouseMove(i, s); };
     }
-    mnuVirtuell.Click = [this] { mnuVirtuell_Click(); };
-    mnuOpt.Click = [this] { mnuOpt_Click(); };
-    mnuHelp.Click = [this] { mnuHelp_Click(); };
-    mnuAbout.Click = [this] { mnuAbout_Click(); };
-    toolbar.ButtonClick = [this](const forms::ToolbarButton& b) { toolbar_ButtonClick(b); };
-    cmdSave.Click = [this] { cmdSave_Click(); };
 
     tbName.Change = [this] { tbName_Change(); };
     vsItems.Change = [this] { vsItems_Change(); };
@@ -158,8 +149,7 @@ void frmMain::Form_Load() {
     options_.Load();
     options_.tbDirSubst.SetText(SubstPath);
     const std::string folder = services_.ProgramFolder();
-    const std::string help =
-        folder + (!folder.empty() && folder.back() == '\\' ? "" : "\\") + HelpFileName;
+    const std::string help = common::JoinPath(folder, HelpFileName);
     HelpFile = services_.FileExists(help) ? help : "";
     Changed = false;
 }
@@ -239,20 +229,5 @@ void frmMain::mnuHelp_Click() {
         App().MsgBox("Die Hilfedatei '" + HelpFile + "' konnte nicht angezeigt werden.",
                      forms::mb::OkOnly, "admin");
 }
-
-void frmMain::toolbar_ButtonClick(const forms::ToolbarButton& Button) {
-    if (Button.key == "new")
-        mnuNew_Click();
-    else if (Button.key == "open")
-        mnuOpen_Click();
-    else if (Button.key == "save")
-        mnuSave_Click(0);
-    else if (Button.key == "network")
-        mnuVirtuell_Click();
-    else if (Button.key == "help")
-        mnuAbout_Click();
-}
-
-void frmMain::cmdSave_Click() { mnuSave_Click(0); }
 
 }  // namespace editor

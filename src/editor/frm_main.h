@@ -10,6 +10,7 @@
 
 #include "common/about.h"
 #include "editor/browse_folder.h"
+#include "editor/commands.h"
 #include "editor/project_data.h"
 #include "forms/common_controls.h"
 #include "forms/common_dialog.h"
@@ -148,8 +149,9 @@ public:
     void mnuOpt_Click();
     void mnuHelp_Click();
     void mnuAbout_Click();
+    // The one dispatch of the commands (the table in frm_main_commands.cpp).
+    void OnCommand(Command command);
     void toolbar_ButtonClick(const forms::ToolbarButton& Button);
-    void cmdSave_Click();
 
     // The save prompt when there are unsaved edits: true when the command
     // may go on (saved, or the user chose not to save), false when it must
@@ -214,6 +216,9 @@ private:
     // Centres the sample caption in the preview (it is sized to its text).
     void CenterSample();
     void WireEvents();
+    // Menu entries, shortcuts, toolbar and the hidden save button to
+    // OnCommand, from the command table.
+    void WireCommands();
     // Loads a picture built into the program; an empty picture if it fails.
     forms::Picture BuiltIn(const unsigned char* data, std::size_t size);
     // The field of entry CurrentItem that CurrentField names, or null.

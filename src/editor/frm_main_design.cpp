@@ -52,35 +52,28 @@ void frmMain::DesignFrame() {
     mnuDatei.SetCaption("&Datei");
     mnuNew.SetName("mnuNew");
     mnuNew.SetCaption("&Neu");
-    mnuNew.SetShortcut('N');
     mnuOpen.SetName("mnuOpen");
     mnuOpen.SetCaption("&Öffnen");
-    mnuOpen.SetShortcut('O');
     mnuSave[0].SetName("mnuSave(0)");
     mnuSave[0].SetCaption("&Speichern");
-    mnuSave[0].SetShortcut('S');
     mnuSave[1].SetName("mnuSave(1)");
     mnuSave[1].SetCaption("Speichern unter");
     mnuDateiLine.SetCaption("-");
     mnuExit.SetName("mnuExit");
     mnuExit.SetCaption("&Beenden");
-    mnuExit.SetShortcut('Q');
 
     mnuAnsicht.SetName("mnuAnsicht");
     mnuAnsicht.SetCaption("&Ansicht");
     const char* const viewCaptions[PageCount] = {"&Allgemein", "&Farben", "&Einträge", "&Test"};
-    const char viewShortcuts[PageCount] = {'A', 'F', 'E', 'T'};
     for (int i = 0; i < PageCount; ++i) {
         mnuView[i].SetName("mnuView(" + std::to_string(i) + ")");
         mnuView[i].SetCaption(viewCaptions[i]);
-        mnuView[i].SetShortcut(viewShortcuts[i]);
     }
 
     mnuExtras.SetName("mnuExtras");
     mnuExtras.SetCaption("&Extras");
     mnuVirtuell.SetName("mnuVirtuell");
     mnuVirtuell.SetCaption("&Laufwerks-Assistent");
-    mnuVirtuell.SetShortcut('L');
     mnuExtrasLine.SetCaption("-");
     mnuOpt.SetName("mnuOpt");
     mnuOpt.SetCaption("&Optionen");
@@ -92,7 +85,6 @@ void frmMain::DesignFrame() {
     mnuFrageLine.SetCaption("-");
     mnuAbout.SetName("mnuAbout");
     mnuAbout.SetCaption("&Info");
-    mnuAbout.SetShortcut('I');
 
     for (const auto& blob : {art::ToolbarNew, art::ToolbarOpen, art::ToolbarSave,
                              art::ToolbarNetwork, art::ToolbarHelp})

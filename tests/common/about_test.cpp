@@ -2,55 +2,29 @@
 
 #include <gtest/gtest.h>
 
-#include <map>
 #include <string>
-#include <tuple>
-#include <vector>
 
 #include "forms/application.h"
 #include "forms/headless/headless_backend.h"
+#include "support/scripted_services.h"
 
 namespace {
 
 using common::About;
 using common::AboutVariant;
 
-// Per-user settings in memory and the shell requests the box makes.
-class ScriptedServices : public os::Services {
-public:
-    struct ShellRequest {
-        std::uintptr_t owner;
-        std::string file, parameters, verb, folder;
-        os::WindowState state;
-    };
+// The box's settings, "Orlimar" / "Settings" / key.
+std::string& Setting(test_support::ScriptedServices& services, const std::string& key) {
+    return services.settings[test_support::ScriptedServices::SettingKey("Orlimar", "Settings", key)];
+}
 
-    std::string GetSetting(const std::string& application, const std::string& section,
-                           const std::string& key, const std::string& defaultValue) override {
-        ++settingReads;
-        const auto found = settings.find({application, section, key});
-        return found == settings.end() ? defaultValue : found->second;
-    }
-    bool SaveSetting(const std::string& application, const std::string& section,
-                     const std::string& key, const std::string& value) override {
-        settings[{application, section, key}] = value;
-        return true;
-    }
-    bool ShellOpen(std::uintptr_t owner, const std::string& file, const std::string& parameters,
-                   const std::string& verb, const std::string& folder,
-                   os::WindowState state) override {
-        shell.push_back({owner, file, parameters, verb, folder, state});
-        return false;  // the box does not care whether the shell managed
-    }
-
-    std::string& Setting(const std::string& key) { return settings[{"Orlimar", "Settings", key}]; }
-    bool Has(const std::string& key) const {
-        return settings.count({"Orlimar", "Settings", key}) != 0;
-    }
-
-    std::map<std::tuple<std::string, std::string, std::string>, std::string> settings;
-    std::vector<ShellRequest> shell;
-    int settingReads = 0;
-};
+// The shell requests the box makes are recorded; the box does not care
+// whether the shell managed.
+test_support::ScriptedServices Quiet() {
+    test_support::ScriptedServices services;
+    services.shellSucceeds = false;
+    return services;
+}
 
 constexpr const char* DefaultMail = "pavonel@orlimar.example";
 constexpr const char* DefaultHomepage = "https://www.orlimar.example/pavonel/";
@@ -70,7 +44,7 @@ protected:
 
     forms::headless::Backend backend;
     forms::Application app{backend};
-    ScriptedServices services;
+    test_support::ScriptedServices services = Quiet();
 };
 
 TEST_F(AboutTest, FirstShowWithoutSettingsStoresAndShowsTheDefaults) {
@@ -81,8 +55,8 @@ TEST_F(AboutTest, FirstShowWithoutSettingsStoresAndShowsTheDefaults) {
         mailShown = a.tbMail.Text();
         netShown = a.tbNet.Text();
     });
-    EXPECT_EQ(services.Setting("Email"), DefaultMail);
-    EXPECT_EQ(services.Setting("Homepage"), DefaultHomepage);
+    EXPECT_EQ(Setting(services, "Email"), DefaultMail);
+    EXPECT_EQ(Setting(services, "Homepage"), DefaultHomepage);
     EXPECT_EQ(mailShown, DefaultMail);
     EXPECT_EQ(netShown, DefaultHomepage);
     ASSERT_EQ(backend.modalCalls.size(), 1u);
@@ -102,12 +76,12 @@ TEST_F(AboutTest, OneMissingOrErrorSettingReplacesBoth) {
         {{{"Email", "error"}, {"Homepage", "http://other.example/"}}},
     };
     for (const auto& c : cases) {
-        ScriptedServices scripted;
-        for (const auto& [key, value] : c.stored) scripted.Setting(key) = value;
+        test_support::ScriptedServices scripted = Quiet();
+        for (const auto& [key, value] : c.stored) Setting(scripted, key) = value;
         About about(app, scripted, AboutVariant::Editor);
         about.Load();
-        EXPECT_EQ(scripted.Setting("Email"), DefaultMail);
-        EXPECT_EQ(scripted.Setting("Homepage"), DefaultHomepage);
+        EXPECT_EQ(Setting(scripted, "Email"), DefaultMail);
+        EXPECT_EQ(Setting(scripted, "Homepage"), DefaultHomepage);
         EXPECT_EQ(about.MailAddress(), DefaultMail);
         EXPECT_EQ(about.HomepageAddress(), DefaultHomepage);
         EXPECT_EQ(about.tbNet.Text(), DefaultHomepage);
@@ -116,8 +90,8 @@ TEST_F(AboutTest, OneMissingOrErrorSettingReplacesBoth) {
 }
 
 TEST_F(AboutTest, StoredAddressesAreShownAndUsedByBothButtons) {
-    services.Setting("Email") = "info@kunde.example";
-    services.Setting("Homepage") = "http://kunde.example/";
+    Setting(services, "Email") = "info@kunde.example";
+    Setting(services, "Homepage") = "http://kunde.example/";
     About about(app, services, AboutVariant::Editor);
     Show(about, [](About& a) {
         EXPECT_EQ(a.tbMail.Text(), "info@kunde.example");
@@ -125,10 +99,10 @@ TEST_F(AboutTest, StoredAddressesAreShownAndUsedByBothButtons) {
         a.cmdMail.RaiseClick();
         a.cmdNet.RaiseClick();
     });
-    ASSERT_EQ(services.shell.size(), 2u);
-    EXPECT_EQ(services.shell[0].file, "mailto:info@kunde.example");
-    EXPECT_EQ(services.shell[1].file, "http://kunde.example/");
-    for (const auto& request : services.shell) {
+    ASSERT_EQ(services.shellOpens.size(), 2u);
+    EXPECT_EQ(services.shellOpens[0].file, "mailto:info@kunde.example");
+    EXPECT_EQ(services.shellOpens[1].file, "http://kunde.example/");
+    for (const auto& request : services.shellOpens) {
         EXPECT_EQ(request.owner, about.NativeHandle());
         EXPECT_EQ(request.parameters, "");
         EXPECT_EQ(request.verb, "Open");
@@ -140,8 +114,8 @@ TEST_F(AboutTest, StoredAddressesAreShownAndUsedByBothButtons) {
 TEST_F(AboutTest, MenuMailCarriesTheSubjectAndVersionLinesDiffer) {
     About menu(app, services, AboutVariant::Menu);
     Show(menu, [](About& a) { a.cmdMail.RaiseClick(); });
-    ASSERT_EQ(services.shell.size(), 1u);
-    EXPECT_EQ(services.shell[0].file,
+    ASSERT_EQ(services.shellOpens.size(), 1u);
+    EXPECT_EQ(services.shellOpens[0].file,
               std::string("mailto:") + DefaultMail + "&Betreff=Pavonel 2.11");
     EXPECT_EQ(menu.Version.Caption(), "Pavonel98 2.11");
     EXPECT_EQ(menu.Caption(), "About Pavonel98");
@@ -153,35 +127,35 @@ TEST_F(AboutTest, MenuMailCarriesTheSubjectAndVersionLinesDiffer) {
 }
 
 TEST_F(AboutTest, OkHidesAndTheNextShowKeepsTheOldAddresses) {
-    services.Setting("Email") = "alt@one.example";
-    services.Setting("Homepage") = "http://one.example/";
+    Setting(services, "Email") = "alt@one.example";
+    Setting(services, "Homepage") = "http://one.example/";
     About about(app, services, AboutVariant::Menu);
     Show(about);
     const int readsAfterFirst = services.settingReads;
-    services.Setting("Email") = "neu@two.example";
-    services.Setting("Homepage") = "http://two.example/";
+    Setting(services, "Email") = "neu@two.example";
+    Setting(services, "Homepage") = "http://two.example/";
     Show(about, [](About& a) { a.cmdNet.RaiseClick(); });
     EXPECT_EQ(services.settingReads, readsAfterFirst);
     EXPECT_EQ(about.tbMail.Text(), "alt@one.example");
-    ASSERT_EQ(services.shell.size(), 1u);
-    EXPECT_EQ(services.shell[0].file, "http://one.example/");
+    ASSERT_EQ(services.shellOpens.size(), 1u);
+    EXPECT_EQ(services.shellOpens[0].file, "http://one.example/");
     EXPECT_EQ(backend.modalCalls.size(), 2u);
 }
 
 TEST_F(AboutTest, ClosingThroughTheFrameUnloadsAndTheNextShowReloads) {
-    services.Setting("Email") = "alt@one.example";
-    services.Setting("Homepage") = "http://one.example/";
+    Setting(services, "Email") = "alt@one.example";
+    Setting(services, "Homepage") = "http://one.example/";
     About about(app, services, AboutVariant::Editor);
     Show(about, [](About& a) { a.RaiseCloseRequest(); });
     EXPECT_FALSE(about.Loaded());
     ASSERT_EQ(backend.modalCalls.size(), 1u);
     EXPECT_TRUE(backend.modalCalls[0].closed);
 
-    services.Setting("Email") = "neu@two.example";
+    Setting(services, "Email") = "neu@two.example";
     Show(about, [](About& a) { a.cmdMail.RaiseClick(); });
     EXPECT_EQ(about.tbMail.Text(), "neu@two.example");
-    ASSERT_EQ(services.shell.size(), 1u);
-    EXPECT_EQ(services.shell[0].file, "mailto:neu@two.example");
+    ASSERT_EQ(services.shellOpens.size(), 1u);
+    EXPECT_EQ(services.shellOpens[0].file, "mailto:neu@two.example");
 }
 
 TEST_F(AboutTest, FieldsSelectAllOnFocusAndDiscardTyping) {
@@ -203,8 +177,8 @@ TEST_F(AboutTest, FieldsSelectAllOnFocusAndDiscardTyping) {
         a.tbMail.SetText("typed@elsewhere.example");
         a.cmdMail.RaiseClick();
     });
-    ASSERT_EQ(services.shell.size(), 1u);
-    EXPECT_EQ(services.shell[0].file,
+    ASSERT_EQ(services.shellOpens.size(), 1u);
+    EXPECT_EQ(services.shellOpens[0].file,
               std::string("mailto:") + DefaultMail + "&Betreff=Pavonel 2.11");
 }
 

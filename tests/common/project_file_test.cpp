@@ -2,16 +2,11 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
-#include <cctype>
-#include <filesystem>
-#include <fstream>
-#include <sstream>
-#include <map>
 #include <string>
-#include <vector>
 
 #include "common/conversions.h"
+#include "support/scripted_services.h"
+#include "support/temp_folder.h"
 
 namespace {
 
@@ -19,41 +14,13 @@ namespace project = common::project;
 using project::Program;
 using namespace std::string_literals;
 
-std::string Lower(std::string text) {
-    std::transform(text.begin(), text.end(), text.begin(),
-                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-    return text;
-}
-
 // Profile strings kept in memory, matched without regard to case, with the
 // buffer truncation of the real functions; every request is recorded.
-class ScriptedProfile : public os::Services {
-public:
-    struct Request {
-        std::string path, section, key, defaultValue;
-        std::size_t room;
-    };
-
-    std::string ReadProfileString(const std::string& path, const std::string& section,
-                                  const std::string& key, const std::string& defaultValue,
-                                  std::size_t room) override {
-        reads.push_back({path, section, key, defaultValue, room});
-        const auto found = values.find({Lower(path), Lower(section), Lower(key)});
-        std::string value = found == values.end() ? defaultValue : found->second;
-        if (room == 0) return {};
-        return value.substr(0, room - 1);
-    }
-    bool WriteProfileString(const std::string& path, const std::string& section,
-                            const std::string& key, const std::string& value) override {
-        writes.push_back({path, section, key, value, 0});
-        values[{Lower(path), Lower(section), Lower(key)}] = value;
-        return true;
-    }
-
-    std::map<std::tuple<std::string, std::string, std::string>, std::string> values;
-    std::vector<Request> reads;
-    std::vector<Request> writes;
-};
+test_support::ScriptedServices InMemoryProfiles() {
+    test_support::ScriptedServices services;
+    services.profilesInMemory = true;
+    return services;
+}
 
 TEST(ProjectFile, ItemSectionNames) {
     EXPECT_EQ(project::ItemSection(1), "Item1");
@@ -61,21 +28,21 @@ TEST(ProjectFile, ItemSectionNames) {
 }
 
 TEST(ProjectFile, ReadAsksWithTheReadersNameAndBufferOneLargerThanKept) {
-    ScriptedProfile os;
+    test_support::ScriptedServices os = InMemoryProfiles();
     project::Read(os, "p.ini", "General", project::general::FontSize, Program::Menu);
     project::Read(os, "p.ini", "Item2", project::item::Command, Program::Editor, 2);
     project::Read(os, "p.ini", "General", project::general::Font, Program::Editor);
-    ASSERT_EQ(os.reads.size(), 3u);
-    EXPECT_EQ(os.reads[0].key, "Fontsize");
-    EXPECT_EQ(os.reads[0].room, 3u);
-    EXPECT_EQ(os.reads[1].key, "command");
-    EXPECT_EQ(os.reads[1].section, "Item2");
-    EXPECT_EQ(os.reads[1].room, 250u);
-    EXPECT_EQ(os.reads[2].room, 200u);
+    ASSERT_EQ(os.profileReads.size(), 3u);
+    EXPECT_EQ(os.profileReads[0].key, "Fontsize");
+    EXPECT_EQ(os.profileReads[0].room, 3u);
+    EXPECT_EQ(os.profileReads[1].key, "command");
+    EXPECT_EQ(os.profileReads[1].section, "Item2");
+    EXPECT_EQ(os.profileReads[1].room, 250u);
+    EXPECT_EQ(os.profileReads[2].room, 200u);
 }
 
 TEST(ProjectFile, DefaultsDependOnTheProgram) {
-    ScriptedProfile os;
+    test_support::ScriptedServices os = InMemoryProfiles();
     using namespace project;
     EXPECT_EQ(Read(os, "p.ini", "General", general::ColorPic, Program::Menu), "true");
     EXPECT_EQ(Read(os, "p.ini", "General", general::ColorPic, Program::Editor), "True");
@@ -85,22 +52,22 @@ TEST(ProjectFile, DefaultsDependOnTheProgram) {
     EXPECT_EQ(Read(os, "p.ini", "Item10", item::Txt, Program::Editor, 10), "Item10");
     EXPECT_EQ(Read(os, "p.ini", "Item3", item::Txt, Program::Menu, 3), "");
     // A present but empty value is not replaced by the default.
-    os.values[{"p.ini", "item3", "txt"}] = "";
+    os.profileValues[{"p.ini", "item3", "txt"}] = "";
     EXPECT_EQ(Read(os, "p.ini", "Item3", item::Txt, Program::Editor, 3), "");
 }
 
 TEST(ProjectFile, KeyTheMenuDoesNotReadIsNotAskedFor) {
-    ScriptedProfile os;
-    os.values[{"p.ini", "general", "sourcedir"}] = "C:\\cd";
+    test_support::ScriptedServices os = InMemoryProfiles();
+    os.profileValues[{"p.ini", "general", "sourcedir"}] = "C:\\cd";
     EXPECT_EQ(project::Read(os, "p.ini", "General", project::general::SourceDir, Program::Menu),
               "");
-    EXPECT_TRUE(os.reads.empty());
+    EXPECT_TRUE(os.profileReads.empty());
     EXPECT_EQ(project::Read(os, "p.ini", "General", project::general::SourceDir, Program::Editor),
               "C:\\cd");
 }
 
 TEST(ProjectFile, LongValuesAreCutToWhatTheProgramKeeps) {
-    ScriptedProfile os;
+    test_support::ScriptedServices os = InMemoryProfiles();
     using namespace project;
     Write(os, "p.ini", "General", general::Font, "Very Long Font Face Name Indeed");
     Write(os, "p.ini", "General", general::FontSize, "123");
@@ -117,44 +84,32 @@ TEST(ProjectFile, LongValuesAreCutToWhatTheProgramKeeps) {
 }
 
 TEST(ProjectFile, ValueEndsAtAnEmbeddedNulAsInAFixedBuffer) {
-    ScriptedProfile os;
-    os.values[{"p.ini", "general", "name"}] = "Demo\0rest"s;
+    test_support::ScriptedServices os = InMemoryProfiles();
+    os.profileValues[{"p.ini", "general", "name"}] = "Demo\0rest"s;
     EXPECT_EQ(project::Read(os, "p.ini", "General", project::general::Name, Program::Menu),
               "Demo");
 }
 
 TEST(ProjectFile, WriteUsesTheWrittenNameAndRefusesAnEmptyPath) {
-    ScriptedProfile os;
+    test_support::ScriptedServices os = InMemoryProfiles();
     EXPECT_TRUE(project::Write(os, "p.ini", "Item1", project::item::Command, "\\setup.exe"));
     EXPECT_TRUE(project::Write(os, "p.ini", "General", project::general::FontSize, "10"));
     EXPECT_FALSE(project::Write(os, "", "General", project::general::Name, "x"));
-    ASSERT_EQ(os.writes.size(), 2u);
-    EXPECT_EQ(os.writes[0].key, "Command");
-    EXPECT_EQ(os.writes[1].key, "FontSize");
+    ASSERT_EQ(os.profileWrites.size(), 2u);
+    EXPECT_EQ(os.profileWrites[0].key, "Command");
+    EXPECT_EQ(os.profileWrites[1].key, "FontSize");
 }
 
 // The same keys through the real profile functions on a file of its own.
 class ProjectFileOnDisk : public ::testing::Test {
 protected:
-    void SetUp() override {
-        const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
-        path_ = std::filesystem::temp_directory_path() /
-                (std::string("common_test_") + info->name() + ".ini");
-        std::filesystem::remove(path_);
-    }
-    void TearDown() override { std::filesystem::remove(path_); }
-    std::string Path() const { return path_.string(); }
-    std::string Contents() const {
-        std::ifstream in(path_, std::ios::binary);
-        std::ostringstream text;
-        text << in.rdbuf();
-        return text.str();
-    }
+    std::string Path() const { return folder_ / "kelvo.ini"; }
+    std::string Contents() const { return folder_.ReadFile("kelvo.ini"); }
 
     os::Services services;
 
 private:
-    std::filesystem::path path_;
+    test_support::TempFolder folder_;
 };
 
 TEST_F(ProjectFileOnDisk, RoundTripOfAProject) {

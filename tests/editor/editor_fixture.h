@@ -22,66 +22,15 @@
 #include "forms/driver.h"
 #include "forms/headless/headless_backend.h"
 #include "os/services.h"
+#include "support/scripted_services.h"
+#include "support/temp_folder.h"
 
 namespace editor::testing {
 
-struct StartCall {
-    std::string program;
-    std::vector<std::string> arguments;
-    os::WindowState state = os::WindowState::Normal;
-};
-
-struct DriveCall {
-    bool map = true;
-    std::string substProgram;
-    char letter = 0;
-    std::string folder;
-};
-
-class EditorServices : public os::Services {
-public:
-    std::string programFolder = "C:\\Programme\\Pavonel";
-    // Paths that exist besides the real files (Windows paths, drives).
-    std::set<std::string> existing;
-    std::map<std::string, std::string> settings;
-    std::vector<StartCall> started;
-    bool startSucceeds = true;
-    std::vector<DriveCall> drives;
-    // Help requests: file, command, data.
-    std::vector<std::tuple<std::string, unsigned, unsigned long>> help;
-    bool helpSucceeds = true;
-
-    std::string ProgramFolder() override { return programFolder; }
-    bool FileExists(const std::string& path) override {
-        return existing.count(path) > 0 || os::FileExists(path);
-    }
-    std::string GetSetting(const std::string& application, const std::string& section,
-                           const std::string& key, const std::string& defaultValue) override;
-    bool SaveSetting(const std::string& application, const std::string& section,
-                     const std::string& key, const std::string& value) override;
-    bool StartProgram(const std::string& program, const std::vector<std::string>& arguments,
-                      os::WindowState state) override {
-        started.push_back({program, arguments, state});
-        return startSucceeds;
-    }
-    bool MapDrive(const std::string& subst, char letter, const std::string& folder) override {
-        drives.push_back({true, subst, letter, folder});
-        return true;
-    }
-    bool UnmapDrive(const std::string& subst, char letter) override {
-        drives.push_back({false, subst, letter, ""});
-        return true;
-    }
-    bool ShowHelp(std::uintptr_t, const std::string& file, unsigned command,
-                  unsigned long data) override {
-        help.emplace_back(file, command, data);
-        return helpSucceeds;
-    }
-    bool ShellOpen(std::uintptr_t, const std::string&, const std::string&, const std::string&,
-                   const std::string&, os::WindowState) override {
-        return true;
-    }
-};
+using test_support::DriveCall;
+using test_support::StartCall;
+// The editor's services: real files count besides the scripted paths.
+using EditorServices = test_support::ScriptedServices;
 
 class EditorTest : public ::testing::Test {
 protected:
@@ -90,9 +39,11 @@ protected:
 
     void Start() { main.Show(); }
     // A file of the temporary folder: its path, its bytes.
-    std::string PathOf(const std::string& name) const { return (dir / name).string(); }
-    std::string WriteFile(const std::string& name, const std::string& bytes);
-    std::string ReadFile(const std::string& name) const;
+    std::string PathOf(const std::string& name) const { return folder / name; }
+    std::string WriteFile(const std::string& name, const std::string& bytes) {
+        return folder.WriteFile(name, bytes);
+    }
+    std::string ReadFile(const std::string& name) const { return folder.ReadFile(name); }
 
     // The answers of the next dialogs and message boxes.
     void AnswerFileDialog(std::optional<std::string> path) {
@@ -114,7 +65,8 @@ protected:
         return backend.messageBoxes;
     }
 
-    std::filesystem::path dir;
+    test_support::TempFolder folder;
+    std::filesystem::path dir = folder.Path();
     std::unique_ptr<forms::testing::Driver> driver = forms::testing::MakeDriver();
     forms::headless::Backend& backend =
         static_cast<forms::headless::Backend&>(driver->GetBackend());

@@ -3,7 +3,6 @@
 // reaches the dialog, and what the user chooses comes back.
 #include <gtest/gtest.h>
 
-#include <chrono>
 #include <filesystem>
 #include <fstream>
 #include <stdexcept>
@@ -12,6 +11,7 @@
 
 #include "forms/common_dialog.h"
 #include "forms/driver.h"
+#include "support/temp_folder.h"
 
 namespace forms {
 namespace {
@@ -21,22 +21,13 @@ using testing::Driver;
 using testing::MakeDriver;
 using View = Driver::FolderPickerView;
 
-std::string Utf8(const fs::path& path) {
-    const std::u8string text = path.u8string();
-    return std::string(text.begin(), text.end());
-}
-
-fs::path PathOf(const std::string& utf8) { return fs::path(std::u8string(utf8.begin(), utf8.end())); }
+using test_support::FromUtf8;
+using test_support::Utf8;
 
 // Whether path names the existing file or folder expected.
 bool Names(const std::string& path, const fs::path& expected) {
     std::error_code error;
-    return fs::equivalent(PathOf(path), expected, error);
-}
-
-fs::path FreshFolder() {
-    const auto stamp = std::chrono::steady_clock::now().time_since_epoch().count();
-    return fs::temp_directory_path() / ("kelvo-dialogs-" + std::to_string(stamp));
+    return fs::equivalent(FromUtf8(path), expected, error);
 }
 
 // A shown form that owns the dialogs, and a fresh folder with a picture in
@@ -62,8 +53,6 @@ protected:
         // A file dialog moves the current folder to where the user chose;
         // a current folder cannot be removed.
         fs::current_path(startFolder);
-        std::error_code ignored;
-        fs::remove_all(folder, ignored);
     }
 
     std::unique_ptr<Driver> driver = MakeDriver();
@@ -71,7 +60,8 @@ protected:
     Form owner{app};
     CommonDialog dialog{app};
     const fs::path startFolder = fs::current_path();
-    const fs::path folder = FreshFolder();
+    test_support::TempFolder scratch;
+    const fs::path folder = scratch.Path();
     const fs::path pictures = folder / "Bilder";
     const fs::path picture = pictures / "Hintergrund.bmp";
     const fs::path empty = folder / "Leer";
@@ -100,8 +90,8 @@ TEST_F(DialogConformanceTest, OpenAndSaveReturnTheChosenPathAndTheNextUseStartsF
     EXPECT_EQ(saved.title, "Bitte Grafik auswählen");
     EXPECT_EQ(saved.fileType, "Bilder (*.bmp;*.gif)");
     EXPECT_EQ(saved.fileName, "Hintergrund.bmp");
-    EXPECT_EQ(Utf8(PathOf(dialog.FileName).filename()), "kelvo.ini");
-    EXPECT_TRUE(Names(Utf8(PathOf(dialog.FileName).parent_path()), empty)) << dialog.FileName;
+    EXPECT_EQ(Utf8(FromUtf8(dialog.FileName).filename()), "kelvo.ini");
+    EXPECT_TRUE(Names(Utf8(FromUtf8(dialog.FileName).parent_path()), empty)) << dialog.FileName;
 }
 
 TEST_F(DialogConformanceTest, CancelThrowsOnlyWithCancelErrorAndKeepsWhatTheObjectHeld) {
@@ -220,7 +210,7 @@ TEST_F(DialogConformanceTest, FolderPickerAsksTheProgramAboutEachSelection) {
     std::vector<std::string> notified;
     request.selectionChanged = [&](FolderDialog& picker, const std::string& path) {
         notified.push_back(path);
-        const bool found = !path.empty() && fs::exists(PathOf(path) / "Hintergrund.bmp");
+        const bool found = !path.empty() && fs::exists(FromUtf8(path) / "Hintergrund.bmp");
         picker.EnableOk(found);
         picker.SetStatusText(found ? "Gefunden!" : "Keine Grafik!");
     };

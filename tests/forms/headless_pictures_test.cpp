@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "forms/headless/headless_backend.h"
+#include "support/temp_folder.h"
 
 namespace forms {
 namespace {
@@ -136,13 +137,6 @@ Bytes Icon16() {
 
 class HeadlessPicturesTest : public ::testing::Test {
 protected:
-    void SetUp() override {
-        const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
-        dir = fs::temp_directory_path() / ("kelvo-pictures-" + std::string(info->name()));
-        fs::remove_all(dir);
-        fs::create_directories(dir);
-    }
-    void TearDown() override { fs::remove_all(dir); }
 
     std::string Write(const std::string& name, const Bytes& bytes) {
         const fs::path path = dir / name;
@@ -153,7 +147,8 @@ protected:
     }
 
     headless::Backend backend;
-    fs::path dir;
+    test_support::TempFolder folder;
+    fs::path dir = folder.Path();
 };
 
 struct Expected {

@@ -6,53 +6,9 @@
 
 namespace menu::testing {
 
-bool ScriptedServices::FileExists(const std::string& path) {
-    existenceQueries.push_back(path);
-    return existing.count(path) > 0;
-}
+MenuTest::MenuTest() { services.programFolder = "D:\\menu"; }
 
-std::string ScriptedServices::ReadProfileString(const std::string& path,
-                                                const std::string& section,
-                                                const std::string& key,
-                                                const std::string& defaultValue,
-                                                std::size_t room) {
-    if (onProfileRead) onProfileRead();
-    const auto file = profileFiles.find(path);
-    // An unmapped path stands for a missing file.
-    const std::string real = file != profileFiles.end() ? file->second : "/nonexistent/kelvo.ini";
-    return os::ReadProfileString(real, section, key, defaultValue, room);
-}
-
-bool ScriptedServices::ShellOpen(std::uintptr_t owner, const std::string& file,
-                                 const std::string& parameters, const std::string& verb,
-                                 const std::string& folder, os::WindowState state) {
-    shellOpens.push_back({owner, file, parameters, verb, folder, state});
-    return true;
-}
-
-std::string ScriptedServices::GetSetting(const std::string& application,
-                                         const std::string& section, const std::string& key,
-                                         const std::string& defaultValue) {
-    const auto found = settings.find(application + "/" + section + "/" + key);
-    return found != settings.end() ? found->second : defaultValue;
-}
-
-bool ScriptedServices::SaveSetting(const std::string& application, const std::string& section,
-                                   const std::string& key, const std::string& value) {
-    settings[application + "/" + section + "/" + key] = value;
-    return true;
-}
-
-MenuTest::MenuTest() {
-    std::string pattern = (std::filesystem::temp_directory_path() / "menu_test_XXXXXX").string();
-    if (!mkdtemp(pattern.data())) throw std::runtime_error("no temporary folder");
-    dir = pattern;
-}
-
-MenuTest::~MenuTest() {
-    std::error_code ignored;
-    std::filesystem::remove_all(dir, ignored);
-}
+MenuTest::~MenuTest() = default;
 
 void MenuTest::WriteProject(const std::string& text) {
     const std::string path = WriteFile("kelvo.ini", text);
@@ -62,8 +18,7 @@ void MenuTest::WriteProject(const std::string& text) {
 }
 
 std::string MenuTest::WriteFile(const std::string& name, const std::string& bytes) {
-    const std::string path = (dir / name).string();
-    std::ofstream(path, std::ios::binary) << bytes;
+    const std::string path = folder.WriteFile(name, bytes);
     services.existing.insert(path);
     return path;
 }

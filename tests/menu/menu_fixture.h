@@ -1,6 +1,6 @@
-// The menu program on the headless backend: scripted OS services (program
-// folder, existing files, the project file through a temporary file, shell
-// requests recorded) and the three windows of the program.
+// The menu program on the headless backend: scripted OS services (the
+// program in D:\menu, existing files, the project file through a file of
+// a temporary folder, shell requests recorded) and its three windows.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -19,40 +19,13 @@
 #include "menu/frm_splash.h"
 #include "menu/frm_wait.h"
 #include "os/services.h"
+#include "support/scripted_services.h"
+#include "support/temp_folder.h"
 
 namespace menu::testing {
 
-struct ShellOpenCall {
-    std::uintptr_t owner = 0;
-    std::string file, parameters, verb, folder;
-    os::WindowState state = os::WindowState::Minimized;
-};
-
-class ScriptedServices : public os::Services {
-public:
-    std::string programFolder = "D:\\menu";
-    std::set<std::string> existing;
-    std::vector<std::string> existenceQueries;
-    // Windows path of a profile file -> the real file that stands for it.
-    std::map<std::string, std::string> profileFiles;
-    std::vector<ShellOpenCall> shellOpens;
-    std::map<std::string, std::string> settings;
-    // Runs before every profile read (to look at the windows meanwhile).
-    std::function<void()> onProfileRead;
-
-    std::string ProgramFolder() override { return programFolder; }
-    bool FileExists(const std::string& path) override;
-    std::string ReadProfileString(const std::string& path, const std::string& section,
-                                  const std::string& key, const std::string& defaultValue,
-                                  std::size_t room) override;
-    bool ShellOpen(std::uintptr_t owner, const std::string& file, const std::string& parameters,
-                   const std::string& verb, const std::string& folder,
-                   os::WindowState state) override;
-    std::string GetSetting(const std::string& application, const std::string& section,
-                           const std::string& key, const std::string& defaultValue) override;
-    bool SaveSetting(const std::string& application, const std::string& section,
-                     const std::string& key, const std::string& value) override;
-};
+using test_support::ScriptedServices;
+using test_support::ShellOpenCall;
 
 class MenuTest : public ::testing::Test {
 protected:
@@ -73,7 +46,8 @@ protected:
         return backend.messageBoxes;
     }
 
-    std::filesystem::path dir;
+    test_support::TempFolder folder;
+    std::filesystem::path dir = folder.Path();
     forms::headless::Backend backend;
     forms::Application app{backend};
     ScriptedServices services;

@@ -1,5 +1,5 @@
-// Helpers of the OS services suite: scratch folders, raw file bytes, and
-// the few facts that differ between the platforms the suite runs on.
+// Helpers of the OS services suite: the shared scratch folders and waits,
+// and the few facts that differ between the platforms the suite runs on.
 #pragma once
 
 #include <filesystem>
@@ -8,32 +8,23 @@
 
 #include <gtest/gtest.h>
 
+#include "support/temp_folder.h"
+#include "support/wait.h"
+
 namespace os_test {
 
-// Paths as the OS services take them: UTF-8 with native separators.
-std::string Utf8(const std::filesystem::path& path);
-std::filesystem::path FromUtf8(const std::string& path);
+// Scratch folders and raw file bytes, with paths as the OS services take
+// them (UTF-8 with native separators).
+using test_support::FromUtf8;
+using test_support::ReadBytes;
+using test_support::TempFolder;
+using test_support::Utf8;
+using test_support::WriteBytes;
 
-// A fresh empty folder, removed with everything in it at the end.
-class TempFolder {
-public:
-    TempFolder();
-    ~TempFolder();
-    TempFolder(const TempFolder&) = delete;
-    TempFolder& operator=(const TempFolder&) = delete;
-    const std::filesystem::path& Path() const { return path_; }
-    // UTF-8 path of name inside the folder.
-    std::string operator/(const std::string& name) const;
-
-private:
-    std::filesystem::path path_;
-};
-
-std::string ReadBytes(const std::string& path);
-void WriteBytes(const std::string& path, const std::string& bytes);
-
-// Waits (up to about ten seconds) for condition, checking it now and then.
-bool WaitFor(const std::function<bool()>& condition);
+// Waits (up to about ten seconds) for condition.
+inline bool WaitFor(const std::function<bool()>& condition) {
+    return test_support::WaitUntil(condition, 10000);
+}
 
 // True when the suite runs on Wine rather than on Windows.
 bool RunningUnderWine();

@@ -4,16 +4,14 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <fstream>
 #include <functional>
-#include <iterator>
-#include <random>
 #include <string>
 #include <vector>
 
 #include "forms/headless/headless_backend.h"
 #include "os/os.h"
 #include "os/services.h"
+#include "support/temp_folder.h"
 #include "tools/cdcheck/cdcheck.h"
 
 namespace {
@@ -21,14 +19,8 @@ namespace {
 namespace fs = std::filesystem;
 using Lines = std::vector<std::string>;
 
-std::string ReadBytes(const fs::path& path) {
-    std::ifstream file(path, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
-}
-
-void WriteBytes(const fs::path& path, const std::string& bytes) {
-    std::ofstream(path, std::ios::binary | std::ios::trunc) << bytes;
-}
+using test_support::ReadBytes;
+using test_support::WriteBytes;
 
 std::string Repeat(const std::string& text, int times) {
     std::string out;
@@ -67,21 +59,10 @@ Result RunCdCheck(const std::vector<std::string>& args) {
 class Disc {
 public:
     explicit Disc(bool demo = true) {
-        std::random_device random;
-        do {
-            root_ = fs::temp_directory_path() /
-                    ("kelvo-cdcheck-" + std::to_string(random()) + std::to_string(random()));
-        } while (!fs::create_directory(root_));
         if (!demo) return;
         fs::copy(KELVO_DEMO_CD, root_, fs::copy_options::recursive);
         WriteBytes(root_ / "kelvo.exe", "MZ");
     }
-    ~Disc() {
-        std::error_code ignored;
-        fs::remove_all(root_, ignored);
-    }
-    Disc(const Disc&) = delete;
-    Disc& operator=(const Disc&) = delete;
 
     fs::path operator/(const std::string& name) const { return root_ / name; }
 
@@ -96,7 +77,8 @@ public:
     }
 
 private:
-    fs::path root_;
+    test_support::TempFolder folder_;
+    fs::path root_ = folder_.Path();
 };
 
 TEST(CdCheck, DemoCdAsBurntIsClean) {
