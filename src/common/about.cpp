@@ -3,6 +3,7 @@
 #include "common/artwork.h"
 #include "common/step.h"
 #include "forms/application.h"
+#include "kelvo_version.h"
 
 namespace common {
 

@@ -17,6 +17,7 @@ constexpr const char* SettingsSection = "Admin";
 constexpr const char* SubstPathKey = "Subst_Path";
 
 constexpr const char* HelpFileName = "admin.hlp";
+constexpr const char* ManualFileName = "Handbuch.html";
 constexpr unsigned HelpContext = 1;  // HELP_CONTEXT
 constexpr unsigned HelpQuit = 2;     // HELP_QUIT
 constexpr unsigned long HelpTopic = 10;
@@ -151,6 +152,8 @@ void frmMain::Form_Load() {
     const std::string folder = services_.ProgramFolder();
     const std::string help = common::JoinPath(folder, HelpFileName);
     HelpFile = services_.FileExists(help) ? help : "";
+    const std::string manual = common::JoinPath(folder, ManualFileName);
+    ManualFile = services_.FileExists(manual) ? manual : "";
     Changed = false;
 }
 
@@ -217,7 +220,18 @@ void frmMain::mnuOpt_Click() { options_.ShowModal(); }
 
 void frmMain::mnuAbout_Click() { about_.ShowAbout("Pavonel Admin 98", this); }
 
+// The help file through the Windows help engine, where both are there;
+// else the manual beside the program in the browser, at the section of the
+// page in front; only without either the message that there is no help.
 void frmMain::mnuHelp_Click() {
+    if (!HelpFile.empty() && services_.ShowHelp(NativeHandle(), HelpFile, HelpContext, HelpTopic))
+        return;
+    if (!ManualFile.empty()) {
+        if (!services_.OpenPage(NativeHandle(), ManualFile, ManualSections[PageInFront()]))
+            App().MsgBox("Das Handbuch '" + ManualFile + "' konnte nicht geöffnet werden.",
+                         forms::mb::OkOnly | forms::mb::Exclamation, Caption());
+        return;
+    }
     if (HelpFile.empty()) {
         App().MsgBox(
             "Hilfeinhalt konnte nicht angezeigt werden. Dieser Anwendung ist keine Hilfedatei "
@@ -225,9 +239,14 @@ void frmMain::mnuHelp_Click() {
             forms::mb::OkOnly | forms::mb::Information, Caption());
         return;
     }
-    if (!services_.ShowHelp(NativeHandle(), HelpFile, HelpContext, HelpTopic))
-        App().MsgBox("Die Hilfedatei '" + HelpFile + "' konnte nicht angezeigt werden.",
-                     forms::mb::OkOnly, "admin");
+    App().MsgBox("Die Hilfedatei '" + HelpFile + "' konnte nicht angezeigt werden.",
+                 forms::mb::OkOnly, "admin");
+}
+
+int frmMain::PageInFront() const {
+    for (int i = 0; i < PageCount; ++i)
+        if (mnuView[i].Checked()) return i;
+    return PageGeneral;
 }
 
 }  // namespace editor

@@ -129,6 +129,11 @@ public:
     bool PreviewHighlighted = false;
     // The help file beside the program; empty when there is none.
     std::string HelpFile;
+    // The manual beside the program (Handbuch.html); empty when there is none.
+    std::string ManualFile;
+    // The manual's section of each page, by page index.
+    static constexpr const char* ManualSections[PageCount] = {"seite-allgemein", "seite-farben",
+                                                              "seite-eintraege", "seite-test"};
     // The folder of subst.exe, shared with the options dialog and the wizard.
     std::string& SubstPath;
 
@@ -143,6 +148,8 @@ public:
     void cmdSelect_Click(int Index);
     void cmdSelect_GotFocus(int Index);
     void ShowPage(int Index);
+    // The page in front (the one the view menu checks).
+    int PageInFront() const;
 
     void mnuExit_Click();
     void mnuVirtuell_Click();

@@ -100,6 +100,19 @@ bool ShellOpen(std::uintptr_t owner, const std::string& file, const std::string&
 bool StartProgram(const std::string& program, const std::vector<std::string>& arguments,
                   WindowState state);
 
+// The file: address of a local path (a Windows path "C:\a b\x.html" or a
+// posix one), with "#fragment" when fragment is not empty: separators as
+// "/", blanks, "%", "#" and every character beyond ASCII percent-encoded
+// as UTF-8.
+std::string FileUrl(const std::string& path, const std::string& fragment);
+
+// Opens the HTML page at path with the program the shell opens such pages
+// with (the default browser), at the section whose id fragment names
+// (empty: the top). The page is handed over as its file: address, so that
+// the section survives; where no such program is known the shell opens the
+// file itself, at its top. False when nothing could be started.
+bool OpenPage(std::uintptr_t owner, const std::string& path, const std::string& fragment);
+
 // ---- Virtual drives ----------------------------------------------------------
 
 // Maps folder to the drive letter with the program subst.exe at substProgram

@@ -47,6 +47,10 @@ public:
                            const std::string& folder, WindowState state) {
         return os::ShellOpen(owner, file, parameters, verb, folder, state);
     }
+    virtual bool OpenPage(std::uintptr_t owner, const std::string& path,
+                          const std::string& fragment) {
+        return os::OpenPage(owner, path, fragment);
+    }
     virtual bool StartProgram(const std::string& program, const std::vector<std::string>& arguments,
                               WindowState state) {
         return os::StartProgram(program, arguments, state);

@@ -178,6 +178,62 @@ TEST_F(MainWindow, HelpNeedsTheHelpFileBesideTheProgram) {
     EXPECT_EQ(Messages().size(), 1u);
 }
 
+// Help with the help file, the manual or neither beside the program: the
+// help engine where it takes the file, else the manual at the section of
+// the page in front, only else a message.
+TEST_F(MainWindow, HelpOpensTheHelpFileOrTheManualAtThePageInFront) {
+    const std::string folder = "C:\\Programme\\Pavonel\\";
+    struct Case {
+        const char* what;
+        bool helpFile, engine, manual;
+        std::size_t helpCalls;
+        std::vector<std::pair<std::string, std::string>> pages;
+        const char* message;
+    };
+    const std::vector<Case> cases = {
+        {"help file and engine", true, true, true, 1, {}, nullptr},
+        {"help file without engine", true, false, true, 1,
+         {{folder + "Handbuch.html", "seite-farben"}}, nullptr},
+        {"manual only", false, false, true, 0, {{folder + "Handbuch.html", "seite-farben"}}, nullptr},
+        {"help file alone, no engine", true, false, false, 1, {},
+         "Die Hilfedatei 'C:\\Programme\\Pavonel\\admin.hlp' konnte nicht angezeigt werden."},
+        {"neither", false, false, false, 0, {},
+         "Hilfeinhalt konnte nicht angezeigt werden. Dieser Anwendung ist keine Hilfedatei "
+         "zugeordnet."},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        services.existing.clear();
+        if (c.helpFile) services.existing.insert(folder + "admin.hlp");
+        if (c.manual) services.existing.insert(folder + "Handbuch.html");
+        services.helpSucceeds = c.engine;
+        services.help.clear();
+        services.pagesOpened.clear();
+        backend.messageBoxes.clear();
+        frmMain other(app, services, about, options, wizard, browse, substPath);
+        other.Show();
+        driver->ChooseMenu(other.mnuView[frmMain::PageColors]);
+        driver->ChooseMenu(other.mnuHelp);
+        EXPECT_EQ(services.help.size(), c.helpCalls);
+        EXPECT_EQ(services.pagesOpened, c.pages);
+        if (c.message) {
+            ASSERT_EQ(Messages().size(), 1u);
+            EXPECT_EQ(Messages()[0].text, c.message);
+        } else {
+            EXPECT_TRUE(Messages().empty());
+        }
+        other.Unload();
+    }
+}
+
+// The sections the help asks for are there in the manual.
+TEST_F(MainWindow, TheManualHasASectionForEveryPage) {
+    const std::string manual = test_support::ReadBytes(std::string(KELVO_MANUAL));
+    ASSERT_FALSE(manual.empty()) << KELVO_MANUAL;
+    for (const char* section : frmMain::ManualSections)
+        EXPECT_NE(manual.find("id=\"" + std::string(section) + "\""), std::string::npos) << section;
+}
+
 // The save prompt of New, Open, "&Beenden" and the close box, with each
 // answer. A Yes whose save does not happen stops the command like Cancel.
 TEST_F(MainWindow, SavePromptGuardsUnsavedEditsOfEveryCommandThatDropsThem) {

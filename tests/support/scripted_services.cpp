@@ -68,6 +68,12 @@ bool ScriptedServices::ShellOpen(std::uintptr_t owner, const std::string& file,
     return shellSucceeds;
 }
 
+bool ScriptedServices::OpenPage(std::uintptr_t, const std::string& path,
+                                const std::string& fragment) {
+    pagesOpened.emplace_back(path, fragment);
+    return pageOpens;
+}
+
 bool ScriptedServices::StartProgram(const std::string& program,
                                     const std::vector<std::string>& arguments,
                                     os::WindowState state) {

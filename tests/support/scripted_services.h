@@ -74,6 +74,9 @@ public:
     // ---- Starting things -----------------------------------------------------------
     std::vector<ShellOpenCall> shellOpens;
     bool shellSucceeds = true;
+    // Pages opened in the browser: path and section.
+    std::vector<std::pair<std::string, std::string>> pagesOpened;
+    bool pageOpens = true;
     std::vector<StartCall> started;
     bool startSucceeds = true;
     std::vector<DriveCall> drives;
@@ -100,6 +103,8 @@ public:
     bool ShellOpen(std::uintptr_t owner, const std::string& file, const std::string& parameters,
                    const std::string& verb, const std::string& folder,
                    os::WindowState state) override;
+    bool OpenPage(std::uintptr_t owner, const std::string& path,
+                  const std::string& fragment) override;
     bool StartProgram(const std::string& program, const std::vector<std::string>& arguments,
                       os::WindowState state) override;
     bool MapDrive(const std::string& substProgram, char letter, const std::string& folder) override;

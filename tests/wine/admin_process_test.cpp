@@ -626,6 +626,48 @@ TEST_F(AdminProcess, AboutBoxShowsTheVersionAndOpensAgainFromTheToolbar) {
     EXPECT_TRUE(IsWindowVisible(main_));
 }
 
+// "Hilfethemen" without a help engine but with the manual beside admin.exe:
+// the program the shell opens HTML pages with gets the manual's address at
+// the section of the page in front.
+TEST_F(AdminProcess, HelpOpensTheManualBesideTheProgramInTheBrowser) {
+    // The stand-in browser, known to the shell for .html files. (Wine reads
+    // the classes of HKEY_CLASSES_ROOT only, not the user's own.)
+    probe::TempFolder browser;
+    browser.CopyIn(probe::OwnFolder() + L"\\page_opener.exe", L"page_opener.exe");
+    const std::wstring command = L"\"" + browser.Path() + L"\\page_opener.exe\" \"%1\"";
+    auto setValue = [&](const std::wstring& key, const std::wstring& value) {
+        return RegSetKeyValueW(HKEY_CLASSES_ROOT, key.c_str(), nullptr, REG_SZ, value.c_str(),
+                               static_cast<DWORD>((value.size() + 1) * sizeof(wchar_t)));
+    };
+    ASSERT_EQ(setValue(L".html", L"KelvoTestPage"), ERROR_SUCCESS);
+    ASSERT_EQ(setValue(L"KelvoTestPage\\shell\\open\\command", command), ERROR_SUCCESS);
+    struct Restore {
+        ~Restore() {
+            RegDeleteTreeW(HKEY_CLASSES_ROOT, L"KelvoTestPage");
+            RegDeleteTreeW(HKEY_CLASSES_ROOT, L".html");
+        }
+    } restore;
+
+    folder_ = std::make_unique<probe::TempFolder>();
+    folder_->CopyIn(probe::OwnFolder() + L"\\admin.exe", L"admin.exe");
+    folder_->WriteFile(L"Handbuch.html", "<!DOCTYPE html><title>Handbuch</title>");
+    program_ = std::make_unique<probe::Program>(folder_->Path() + L"\\admin.exe", folder_->Path());
+    main_ = program_->WaitForWindow(
+        [](const std::wstring&, const std::wstring& caption) { return caption == kCaption; });
+    ASSERT_NE(main_, nullptr);
+    ASSERT_TRUE(Choose(kView, kPages[1].viewEntry));
+    ExpectShown(1);
+    ASSERT_TRUE(Choose(L"&?", L"&Hilfethemen"));
+    std::string opened;
+    EXPECT_TRUE(probe::WaitUntil([&] {
+        opened = probe::ReadFileBytes(browser.Path() + L"\\opened.txt").value_or("");
+        return !opened.empty();
+    })) << "the browser was not started";
+    EXPECT_NE(opened.find("/Handbuch.html#seite-farben"), std::string::npos) << opened;
+    EXPECT_EQ(opened.find("file:///"), opened.find("file:")) << opened;
+    EXPECT_EQ(program_->WaitForMessageBox(300), nullptr) << "a message instead of the manual";
+}
+
 // Log-off with unsaved edits: Windows asks the editor first (the save
 // prompt; Cancel keeps the session), then ends the session, and the editor
 // runs its unload steps: the folder of subst.exe is stored.

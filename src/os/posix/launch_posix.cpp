@@ -168,6 +168,12 @@ bool StartProgram(const std::string& program, const std::vector<std::string>& ar
     return Spawn(Absolute(program), argv, "");
 }
 
+bool OpenPage(std::uintptr_t owner, const std::string& path, const std::string& fragment) {
+    if (path.empty() || path.find('\0') != std::string::npos) return false;
+    // The address goes to the desktop's opener, which hands it to the browser.
+    return ShellOpen(owner, FileUrl(Absolute(path), fragment), "", "", "", WindowState::Normal);
+}
+
 bool ShowHelp(std::uintptr_t, const std::string&, unsigned, unsigned long) {
     // There is no help engine here.
     return false;

@@ -73,9 +73,52 @@ bool StartProgram(const std::string& program, const std::vector<std::string>& ar
     return true;
 }
 
+bool OpenPage(std::uintptr_t owner, const std::string& path, const std::string& fragment) {
+    if (path.empty() || HoldsNull(path) || HoldsNull(fragment)) return false;
+    // The program the shell opens the page with; it takes the page's
+    // address, section and all, which the shell itself would not pass on.
+    using FindExecutableFn = HINSTANCE(WINAPI*)(const wchar_t*, const wchar_t*, wchar_t*);
+    const auto findExecutable =
+        win32::SystemFunctionAs<FindExecutableFn>(L"shell32.dll", "FindExecutableW");
+    wchar_t browser[MAX_PATH] = L"";
+    if (findExecutable &&
+        reinterpret_cast<INT_PTR>(findExecutable(win32::Widen(path).c_str(), nullptr, browser)) > 32 &&
+        browser[0] != L'\0' &&
+        ShellOpen(owner, win32::Narrow(browser, wcslen(browser)),
+                  command_line::Quote(FileUrl(path, fragment)), "", "", WindowState::Normal))
+        return true;
+    return ShellOpen(owner, path, "", "", "", WindowState::Normal);
+}
+
+namespace {
+
+// The Windows help engine came with Windows up to XP; later versions have
+// a stand-in of a few kilobytes in its place that only explains that it is
+// missing, unless the engine was installed separately.
+bool HelpEngineInstalled() {
+    OSVERSIONINFOW version{};
+    version.dwOSVersionInfoSize = sizeof version;
+#pragma GCC diagnostic push
+#pragma GCC diagnostic ignored "-Wdeprecated-declarations"
+    if (::GetVersionExW(&version) && version.dwMajorVersion < 6) return true;
+#pragma GCC diagnostic pop
+    wchar_t folder[MAX_PATH] = L"";
+    const UINT length = ::GetWindowsDirectoryW(folder, MAX_PATH);
+    if (length == 0 || length >= MAX_PATH) return false;
+    WIN32_FILE_ATTRIBUTE_DATA engine{};
+    if (!::GetFileAttributesExW((std::wstring(folder) + L"\\winhlp32.exe").c_str(),
+                                GetFileExInfoStandard, &engine))
+        return false;
+    return engine.nFileSizeHigh > 0 || engine.nFileSizeLow >= 64 * 1024;
+}
+
+}  // namespace
+
 bool ShowHelp(std::uintptr_t owner, const std::string& helpFile, unsigned command,
               unsigned long data) {
     if (HoldsNull(helpFile)) return false;
+    // Ending the help needs no engine; opening a file does.
+    if (command != HELP_QUIT && !HelpEngineInstalled()) return false;
     const std::wstring file = win32::Widen(helpFile);
     return ::WinHelpW(reinterpret_cast<HWND>(owner), file.empty() ? nullptr : file.c_str(), command,
                       data) != FALSE;
