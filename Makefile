@@ -2,9 +2,10 @@
 #   make run    build the programs and start the editor under Wine, beside a
 #               copy of the demo CD
 #   make test   build everything (native, sanitizers, win64, win32) and run every test
-# and one more:
-#   make demo   show the demo CD's menu under Wine
-.PHONY: run demo test deps native native-sanitize win64 win32 clean
+# and more:
+#   make release  the archives a Windows user downloads (build/release)
+#   make demo     show the demo CD's menu under Wine
+.PHONY: run demo test release deps native native-sanitize win64 win32 clean
 
 JOBS ?= $(shell nproc)
 
@@ -20,7 +21,11 @@ test: native native-sanitize win64 win32
 	ctest --preset native-sanitize -j $(JOBS)
 	ctest --preset win64
 	ctest --preset win32
+	scripts/test-release
 	@echo "All test suites passed."
+
+release: win64 win32
+	@scripts/make-release
 
 run: win64
 	@scripts/run-editor
