@@ -4,6 +4,8 @@
 // boxes, and the project files it writes.
 #include "program_probe.h"
 
+#include "kelvo_version.h"
+
 #include <commctrl.h>
 #include <gtest/gtest.h>
 
@@ -607,6 +609,14 @@ TEST_F(AdminProcess, AboutBoxShowsTheVersionAndOpensAgainFromTheToolbar) {
     ASSERT_NE(about, nullptr);
     const auto controls = probe::Descendants(about);
     EXPECT_NE(probe::Find(controls, L"Static", L"Pavonel Admin 98 2.1.1"), nullptr);
+    // The box, the version resource of the program and the project's one
+    // version say the same.
+    const std::string version = KELVO_VERSION_TEXT;
+    EXPECT_EQ(probe::FileVersion(folder_->Path() + L"\\admin.exe"),
+              std::wstring(version.begin(), version.end()));
+    EXPECT_NE(probe::Find(controls, L"Static",
+                          L"Pavonel Admin 98 " + std::wstring(version.begin(), version.end())),
+              nullptr);
     const ChildWindow* ok = probe::Find(controls, L"Button", L"&OK");
     ASSERT_NE(ok, nullptr);
     PostMessageW(ok->handle, BM_CLICK, 0, 0);

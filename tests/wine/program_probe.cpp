@@ -479,6 +479,21 @@ std::optional<RECT> TreeItemRect(HWND tree, HTREEITEM item) {
     return rect;
 }
 
+std::wstring FileVersion(const std::wstring& program) {
+    DWORD ignored = 0;
+    const DWORD size = GetFileVersionInfoSizeW(program.c_str(), &ignored);
+    if (size == 0) return {};
+    std::vector<char> data(size);
+    if (!GetFileVersionInfoW(program.c_str(), 0, size, data.data())) return {};
+    wchar_t* text = nullptr;
+    UINT length = 0;
+    if (!VerQueryValueW(data.data(), L"\\StringFileInfo\\040704B0\\ProductVersion",
+                        reinterpret_cast<void**>(&text), &length) ||
+        !text)
+        return {};
+    return std::wstring(text, length > 0 ? length - 1 : 0);
+}
+
 // ---- Common dialogs ------------------------------------------------------------------------
 
 bool SubmitFileDialog(HWND dialog, const std::wstring& path) {

@@ -37,6 +37,10 @@ private:
 // The folder that holds the running test program.
 std::wstring OwnFolder();
 
+// The product version a program's version resource names ("2.1.1"); empty
+// when it has none.
+std::wstring FileVersion(const std::wstring& program);
+
 // The whole content of a file; nullopt when it cannot be read.
 std::optional<std::string> ReadFileBytes(const std::wstring& path);
 
