@@ -10,7 +10,7 @@ std::string Quoted(const std::string& path) { return "'" + path + "'"; }
 
 }  // namespace
 
-void PathChecks::Command(const std::string& where, const std::string& command) {
+void PathChecks::Command(const Place& where, const std::string& command) {
     const menu::ShellCommand split =
         menu::SplitCommand(command, [this](const std::string& path) { return Exists(path); });
     if (menu::IsAddress(split.file)) return;
@@ -23,7 +23,7 @@ void PathChecks::Command(const std::string& where, const std::string& command) {
     if (lookup && !lookup->found) report_.Fault(where, Quoted(split.file) + " fehlt auf der CD");
 }
 
-void PathChecks::Picture(const std::string& where, const std::string& path, bool load) {
+void PathChecks::Picture(const Place& where, const std::string& path, bool load) {
     const std::optional<Lookup> lookup = Locate(where, path, false);
     if (!lookup) return;
     if (!lookup->found) {
@@ -33,7 +33,7 @@ void PathChecks::Picture(const std::string& where, const std::string& path, bool
     }
 }
 
-std::optional<Lookup> PathChecks::Locate(const std::string& where, const std::string& path,
+std::optional<Lookup> PathChecks::Locate(const Place& where, const std::string& path,
                                          bool quoted) {
     switch (KindOf(path)) {
     case PathKind::Empty:

@@ -22,17 +22,17 @@ public:
 
     // An entry's command, split into file and parameters as DoShell splits
     // it; a web or mail address is not checked.
-    void Command(const std::string& where, const std::string& command);
+    void Command(const Place& where, const std::string& command);
 
     // A picture path that is not empty: the file must exist, and when
     // load is true the programs' picture loader must take it.
-    void Picture(const std::string& where, const std::string& path, bool load);
+    void Picture(const Place& where, const std::string& path, bool load);
 
 private:
     // Where path points and what lies there; nothing when it points off
     // the disc. quoted: the path came between quotes, so the menu program
     // put no drive in front.
-    std::optional<Lookup> Locate(const std::string& where, const std::string& path, bool quoted);
+    std::optional<Lookup> Locate(const Place& where, const std::string& path, bool quoted);
     // Whether the menu program would find path on the disc.
     bool Exists(const std::string& path) const;
 

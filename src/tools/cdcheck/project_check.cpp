@@ -48,7 +48,7 @@ void CheckEntry(const StoredProject& stored, PathChecks& paths, int number, Repo
     settings::ReadEntry(stored.Reader(), number, entry);
     const std::string section = project::ItemSection(number);
     for (const project::Key* key : project::item::ReadOrder) {
-        const std::string where = InEntry(number, entry.txt, *key);
+        const Place where = InEntry(number, entry.txt, *key);
         CheckLength(stored.At(section, *key), *key, where, report);
         if (key == &item::Command) paths.Command(where, entry.command);
         if (key == &item::Icon && !entry.icon.empty()) {

@@ -4,23 +4,23 @@
 
 namespace cdcheck {
 
-std::string InGeneral(const common::project::Key& key) {
-    return std::string(common::project::GeneralSection) + ", " + key.written;
+Place InGeneral(const common::project::Key& key) {
+    return Place(std::string(common::project::GeneralSection) + ", " + key.written, 0, &key);
 }
 
-std::string InEntry(int number, const std::string& caption) {
-    return "Eintrag " + std::to_string(number) + " (" + caption + ")";
+Place InEntry(int number, const std::string& caption) {
+    return Place("Eintrag " + std::to_string(number) + " (" + caption + ")", number, nullptr);
 }
 
-std::string InEntry(int number, const std::string& caption, const common::project::Key& key) {
-    return InEntry(number, caption) + ", " + key.written;
+Place InEntry(int number, const std::string& caption, const common::project::Key& key) {
+    return Place(InEntry(number, caption).text + ", " + key.written, number, &key);
 }
 
-void Report::Fault(const std::string& where, const std::string& text) {
+void Report::Fault(const Place& where, const std::string& text) {
     findings_.push_back({Severity::Fault, where, text});
 }
 
-void Report::Information(const std::string& where, const std::string& text) {
+void Report::Information(const Place& where, const std::string& text) {
     findings_.push_back({Severity::Information, where, text});
 }
 
@@ -45,7 +45,7 @@ std::string Report::Summary() const {
 
 std::string Line(const Finding& finding) {
     return std::string(finding.severity == Severity::Fault ? "Fehler: " : "Hinweis: ") +
-           finding.where + ": " + finding.text;
+           finding.where.text + ": " + finding.text;
 }
 
 }  // namespace cdcheck

@@ -18,21 +18,33 @@ namespace cdcheck {
 
 enum class Severity { Fault, Information };
 
+// WHERE a finding is: its text, and the entry (1 to 10, 0 for none) and
+// the key it names (null for none), so that an editor can show the field.
+struct Place {
+    std::string text;
+    int entry = 0;
+    const common::project::Key* key = nullptr;
+    Place(std::string text) : text(std::move(text)) {}
+    Place(const char* text) : text(text) {}
+    Place(std::string text, int entry, const common::project::Key* key)
+        : text(std::move(text)), entry(entry), key(key) {}
+};
+
 struct Finding {
     Severity severity;
-    std::string where;
+    Place where;
     std::string text;
 };
 
 // WHERE of a key of section General, of an entry's key, of an entry.
-std::string InGeneral(const common::project::Key& key);
-std::string InEntry(int number, const std::string& caption);
-std::string InEntry(int number, const std::string& caption, const common::project::Key& key);
+Place InGeneral(const common::project::Key& key);
+Place InEntry(int number, const std::string& caption);
+Place InEntry(int number, const std::string& caption, const common::project::Key& key);
 
 class Report {
 public:
-    void Fault(const std::string& where, const std::string& text);
-    void Information(const std::string& where, const std::string& text);
+    void Fault(const Place& where, const std::string& text);
+    void Information(const Place& where, const std::string& text);
 
     const std::vector<Finding>& Findings() const { return findings_; }
     int FaultCount() const;

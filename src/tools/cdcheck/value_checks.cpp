@@ -20,7 +20,7 @@ std::string Entries(int count) {
 }  // namespace
 
 void CheckLength(const StoredKey& stored, const common::project::Key& key,
-                 const std::string& where, Report& report) {
+                 const Place& where, Report& report) {
     const std::size_t length = stored.length;
     if (length <= key.menuKept) return;
     const std::string shown = length + 1 >= StoredProject::MeasuredRoom

@@ -14,7 +14,7 @@ namespace cdcheck {
 // A text longer than the room the menu program reads of key, counted as
 // the reader counts.
 void CheckLength(const StoredKey& stored, const common::project::Key& key,
-                 const std::string& where, Report& report);
+                 const Place& where, Report& report);
 
 // Items: a whole number from 0 to 10.
 void CheckItems(const std::string& items, Report& report);
