@@ -24,6 +24,8 @@ public:
     void Run() { backend_.Run(); }
     // Ends the program at once; no unload handler runs.
     void End() { backend_.End(); }
+    // Handles the window messages that wait (see Backend::DoEvents).
+    void DoEvents() { backend_.DoEvents(); }
 
     // Shows a modal message box; the answer is one of mb::Ok, mb::Yes, ...
     int MsgBox(const std::string& text, int style, const std::string& title) {

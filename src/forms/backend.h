@@ -29,6 +29,7 @@ class Toolbar;
 class StatusBar;
 class TreeView;
 class TabStrip;
+class ProgressBar;
 
 // What changed on a control, so that the peer can update its native window.
 enum class Property {
@@ -96,6 +97,10 @@ public:
     virtual void RunModal(Form& form) = 0;
     // Ends the program at once; no unload handler runs.
     virtual void End() = 0;
+    // Handles the window messages that are waiting, then returns: a long
+    // task on the user-interface thread calls it now and then, so that its
+    // windows repaint and a button that stops the task can be pressed.
+    virtual void DoEvents() = 0;
 
     virtual int MsgBox(const std::string& text, int style, const std::string& title) = 0;
 
@@ -154,5 +159,6 @@ std::unique_ptr<Peer> MakePeer(Backend& backend, Toolbar& toolbar);
 std::unique_ptr<Peer> MakePeer(Backend& backend, StatusBar& bar);
 std::unique_ptr<Peer> MakePeer(Backend& backend, TreeView& tree);
 std::unique_ptr<Peer> MakePeer(Backend& backend, TabStrip& strip);
+std::unique_ptr<Peer> MakePeer(Backend& backend, ProgressBar& bar);
 
 }  // namespace forms

@@ -1,5 +1,6 @@
 #include "forms/common_controls.h"
 
+#include <algorithm>
 #include <stdexcept>
 
 namespace forms {
@@ -129,6 +130,27 @@ void TabStrip::RaiseTabChosenByUser(int index) {
     if (!Reachable() || index < 1 || index > TabCount() || index == selected_) return;
     selected_ = index;
     if (Click) Click();
+}
+
+// ---- ProgressBar --------------------------------------------------------------------
+
+ProgressBar::ProgressBar(Form& parent) : Control(parent, ControlKind::ProgressBar) {
+    tabStop_ = false;
+    RealiseIfLoaded();
+}
+
+void ProgressBar::SetRange(int min, int max) {
+    min_ = min;
+    max_ = max < min ? min : max;
+    value_ = std::clamp(value_, min_, max_);
+    Notify(Property::Value);
+}
+
+void ProgressBar::SetValue(int value) {
+    value = std::clamp(value, min_, max_);
+    if (value == value_) return;
+    value_ = value;
+    Notify(Property::Value);
 }
 
 }  // namespace forms

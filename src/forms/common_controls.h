@@ -143,4 +143,25 @@ private:
     int selected_ = 1;
 };
 
+// A bar that fills from the left as a task goes on: Value from Min to Max.
+class ProgressBar : public Control {
+public:
+    explicit ProgressBar(Form& parent);
+    int Min() const { return min_; }
+    int Max() const { return max_; }
+    int Value() const { return value_; }
+    // The range; Value is kept within it.
+    void SetRange(int min, int max);
+    // Value, kept within Min..Max.
+    void SetValue(int value);
+
+protected:
+    std::unique_ptr<Peer> MakeOwnPeer(Backend& backend) override { return MakePeer(backend, *this); }
+
+private:
+    int min_ = 0;
+    int max_ = 100;
+    int value_ = 0;
+};
+
 }  // namespace forms

@@ -123,6 +123,10 @@ void Control::RaiseClick() {
     if (enabled_ && Click) Click();
 }
 
+void Control::RaiseDblClick() {
+    if (Reachable() && DblClick) DblClick();
+}
+
 void Control::RaiseMouseMove(const MouseState& state) {
     if (enabled_ && MouseMove) MouseMove(state);
 }

@@ -31,6 +31,7 @@ enum class ControlKind {
     StatusBar,
     TreeView,
     TabStrip,
+    ProgressBar,
 };
 
 // Mouse buttons and shift state as the events report them.
@@ -126,6 +127,8 @@ public:
 
     // ---- Events (set by the program) --------------------------------------
     std::function<void()> Click;
+    // A double click with the mouse (on a tree: on one of its nodes).
+    std::function<void()> DblClick;
     std::function<void(const MouseState&)> MouseMove;
     std::function<void()> GotFocus;
     // The handler may change the character; 0 discards it.
@@ -133,6 +136,7 @@ public:
 
     // ---- Called by backends (and by tests driving the headless backend) ----
     virtual void RaiseClick();
+    void RaiseDblClick();
     void RaiseMouseMove(const MouseState& state);
     void RaiseGotFocus();
     // Returns the character after the handler (0 when discarded).

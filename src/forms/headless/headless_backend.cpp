@@ -98,6 +98,15 @@ void Backend::RunModal(Form& form) {
 
 void Backend::End() { ended = true; }
 
+void Backend::DoEvents() {
+    ++doEventsCalls;
+    if (onDoEvents) {
+        // A copy: the handler may replace itself.
+        const auto handler = onDoEvents;
+        handler();
+    }
+}
+
 int Backend::MsgBox(const std::string& text, int style, const std::string& title) {
     messageBoxes.push_back({text, style, title});
     if (msgBoxAnswers.empty()) return mb::Ok;
@@ -270,6 +279,7 @@ std::unique_ptr<Peer> MakePeer(Backend& b, Toolbar& c) { return Headless(b).Crea
 std::unique_ptr<Peer> MakePeer(Backend& b, StatusBar& c) { return Headless(b).CreatePeer(c); }
 std::unique_ptr<Peer> MakePeer(Backend& b, TreeView& c) { return Headless(b).CreatePeer(c); }
 std::unique_ptr<Peer> MakePeer(Backend& b, TabStrip& c) { return Headless(b).CreatePeer(c); }
+std::unique_ptr<Peer> MakePeer(Backend& b, ProgressBar& c) { return Headless(b).CreatePeer(c); }
 
 std::optional<std::string> ShowFileDialog(Backend& backend, const FileDialogRequest& request) {
     return Headless(backend).ShowFileDialog(request);

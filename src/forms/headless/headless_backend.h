@@ -128,6 +128,9 @@ public:
 
     // Set by End(); the program logic returns normally afterwards.
     bool ended = false;
+    // Runs on every DoEvents (the user acting while a long task runs).
+    std::function<void()> onDoEvents;
+    int doEventsCalls = 0;
     // How often Run() was called.
     int runCalls = 0;
 
@@ -172,6 +175,7 @@ public:
     void Run() override;
     void RunModal(Form& form) override;
     void End() override;
+    void DoEvents() override;
     int MsgBox(const std::string& text, int style, const std::string& title) override;
     std::optional<Picture> LoadPicture(const std::string& path) override;
     std::optional<Picture> LoadPictureFromMemory(const unsigned char* data,

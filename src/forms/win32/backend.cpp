@@ -15,7 +15,7 @@ Win32Backend::Win32Backend()
     : instance_(GetModuleHandleW(nullptr)), dpi_(Dpi::OfScreen()), fonts_(dpi_) {
     INITCOMMONCONTROLSEX controls{sizeof controls, ICC_STANDARD_CLASSES | ICC_WIN95_CLASSES |
                                                        ICC_BAR_CLASSES | ICC_TREEVIEW_CLASSES |
-                                                       ICC_TAB_CLASSES};
+                                                       ICC_TAB_CLASSES | ICC_PROGRESS_CLASS};
     InitCommonControlsEx(&controls);
     FormWindow::RegisterWindowClass(instance_);
     RegisterPictureBoxClass(instance_);
@@ -90,6 +90,18 @@ void Win32Backend::RunModalHook(Form& form) {
 }
 
 void Win32Backend::End() { ExitProcess(0); }
+
+void Win32Backend::DoEvents() {
+    MSG message;
+    while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
+        if (message.message == WM_QUIT) {
+            // Leave the quit request to the message loop.
+            PostQuitMessage(static_cast<int>(message.wParam));
+            return;
+        }
+        Dispatch(message);
+    }
+}
 
 int Win32Backend::MsgBox(const std::string& text, int style, const std::string& title) {
     FormWindow* owner = ActiveForm();

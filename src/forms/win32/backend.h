@@ -29,6 +29,7 @@ public:
     void Run() override;
     void RunModal(Form& form) override;
     void End() override;
+    void DoEvents() override;
     int MsgBox(const std::string& text, int style, const std::string& title) override;
     // The common dialogs and the folder picker of forms/dialogs.h
     // (forms/win32/dialogs.cpp).

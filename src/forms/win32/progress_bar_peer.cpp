@@ -1,0 +1,45 @@
+// Progress bars: msctls_progress32 windows with the model's range and value.
+#include "forms/win32/backend.h"
+#include "forms/win32/control_peer.h"
+
+namespace forms::win32 {
+
+namespace {
+
+class ProgressBarPeer : public ControlPeer {
+public:
+    ProgressBarPeer(ProgressBar& bar, Win32Backend& backend) : ControlPeer(bar, backend), bar_(bar) {
+        Create(PROGRESS_CLASSW, 0, 0);
+        ApplyValue();
+    }
+
+    void Update(Property property) override {
+        if (!hwnd_) return;
+        if (property == Property::Value)
+            ApplyValue();
+        else
+            ControlPeer::Update(property);
+    }
+
+private:
+    void ApplyValue() {
+        if (!hwnd_) return;
+        SendMessageW(hwnd_, PBM_SETRANGE32, static_cast<WPARAM>(bar_.Min()),
+                     static_cast<LPARAM>(bar_.Max()));
+        SendMessageW(hwnd_, PBM_SETPOS, static_cast<WPARAM>(bar_.Value()), 0);
+    }
+
+    ProgressBar& bar_;
+};
+
+}  // namespace
+
+}  // namespace forms::win32
+
+namespace forms {
+
+std::unique_ptr<Peer> MakePeer(Backend& backend, ProgressBar& bar) {
+    return std::make_unique<win32::ProgressBarPeer>(bar, static_cast<win32::Win32Backend&>(backend));
+}
+
+}  // namespace forms
