@@ -87,7 +87,8 @@ std::optional<std::vector<Entry>> ReadFolder(const fs::path& root, std::string& 
                 return std::nullopt;
             }
             if (child.folder && it->is_symlink(failure) && InsideItself(entries, i, child.source)) {
-                error = "Der Ordner '" + Utf8(child.source) + "' liegt über eine Verknüpfung in sich selbst.";
+                error =
+                    "Der Ordner '" + Utf8(child.source) + "' liegt über eine Verknüpfung in sich selbst.";
                 return std::nullopt;
             }
             children.push_back(std::move(child));

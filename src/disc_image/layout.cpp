@@ -103,17 +103,21 @@ void Name(std::vector<Entry>& entries) {
             }
             folder.jolietChildren.push_back(folder.children[i]);
         }
-        std::sort(folder.isoChildren.begin(), folder.isoChildren.end(), [&](std::size_t a, std::size_t b) {
-            return RecordBefore(entries[a].isoName, entries[a].folder, entries[b].isoName, entries[b].folder);
-        });
-        std::sort(folder.jolietChildren.begin(), folder.jolietChildren.end(), [&](std::size_t a, std::size_t b) {
-            return RecordBefore(entries[a].jolietName, entries[a].folder, entries[b].jolietName,
-                                entries[b].folder);
-        });
+        std::sort(folder.isoChildren.begin(), folder.isoChildren.end(),
+                  [&](std::size_t a, std::size_t b) {
+                      return RecordBefore(entries[a].isoName, entries[a].folder, entries[b].isoName,
+                                          entries[b].folder);
+                  });
+        std::sort(folder.jolietChildren.begin(), folder.jolietChildren.end(),
+                  [&](std::size_t a, std::size_t b) {
+                      return RecordBefore(entries[a].jolietName, entries[a].folder, entries[b].jolietName,
+                                          entries[b].folder);
+                  });
     }
 }
 
-std::optional<Layout> LayOut(std::vector<Entry> entries, const std::string& volumeName, std::string& error) {
+std::optional<Layout> LayOut(std::vector<Entry> entries, const std::string& volumeName,
+                             std::string& error) {
     for (const Entry& entry : entries) {
         if (&entry != &entries[0]) {
             if (const auto fault = JolietNameFault(entry.name)) {
@@ -132,17 +136,17 @@ std::optional<Layout> LayOut(std::vector<Entry> entries, const std::string& volu
 
     Layout layout;
     layout.isoFolders = PathTable(
-        entries, [](Entry& e) -> auto& { return e.isoChildren; },
-        [](Entry& e) -> auto& { return e.isoNumber; }, [](const Entry& e) { return e.isoName.size(); },
+        entries, [](Entry & e) -> auto& { return e.isoChildren; },
+        [](Entry & e) -> auto& { return e.isoNumber; }, [](const Entry& e) { return e.isoName.size(); },
         layout.isoPathTableBytes);
     layout.jolietFolders = PathTable(
-        entries, [](Entry& e) -> auto& { return e.jolietChildren; },
-        [](Entry& e) -> auto& { return e.jolietNumber; },
+        entries, [](Entry & e) -> auto& { return e.jolietChildren; },
+        [](Entry & e) -> auto& { return e.jolietNumber; },
         [](const Entry& e) { return 2 * e.jolietName.size(); }, layout.jolietPathTableBytes);
     if (layout.jolietFolders.size() > MostFolders) {
         error = "Der Ordner '" + Utf8(entries[0].source) + "' hat mit " +
-                std::to_string(layout.jolietFolders.size()) + " Ordnern zu viele für ein CD-Abbild (höchstens " +
-                std::to_string(MostFolders) + ").";
+                std::to_string(layout.jolietFolders.size()) +
+                " Ordnern zu viele für ein CD-Abbild (höchstens " + std::to_string(MostFolders) + ").";
         return std::nullopt;
     }
 
@@ -159,7 +163,8 @@ std::optional<Layout> LayOut(std::vector<Entry> entries, const std::string& volu
     for (const std::size_t at : layout.isoFolders) {
         Entry& folder = entries[at];
         std::vector<std::uint32_t> records;
-        for (const std::size_t child : folder.isoChildren) records.push_back(RecordLength(entries[child].isoName.size()));
+        for (const std::size_t child : folder.isoChildren)
+            records.push_back(RecordLength(entries[child].isoName.size()));
         const std::uint64_t bytes = DirectoryBytes(records);
         folder.isoBytes = static_cast<std::uint32_t>(bytes);
         folder.isoExtent = take(bytes);
@@ -187,7 +192,8 @@ std::optional<Layout> LayOut(std::vector<Entry> entries, const std::string& volu
         return std::nullopt;
     }
     layout.sectors = static_cast<std::uint32_t>(next);
-    for (const Entry& entry : entries) layout.volumeTime = std::max(layout.volumeTime, entry.time);
+    for (const Entry& entry : entries)
+        layout.volumeTime = std::max(layout.volumeTime, entry.time);
     layout.isoLabel = IsoVolumeLabel(volumeName);
     layout.jolietLabel = JolietVolumeLabel(volumeName);
     layout.entries = std::move(entries);

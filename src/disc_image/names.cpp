@@ -20,10 +20,10 @@ constexpr std::string_view DefaultLabel = "CDROM";
 
 // The d-characters of the Latin-1 letters U+00C0 to U+00FF.
 constexpr std::array<std::string_view, 64> Latin1Letters{
-    "A",  "A", "A", "A", "AE", "A", "AE", "C", "E", "E", "E", "E", "I",  "I", "I", "I",
-    "D",  "N", "O", "O", "O",  "O", "OE", "_", "O", "U", "U", "U", "UE", "Y", "TH", "SS",
-    "A",  "A", "A", "A", "AE", "A", "AE", "C", "E", "E", "E", "E", "I",  "I", "I", "I",
-    "D",  "N", "O", "O", "O",  "O", "OE", "_", "O", "U", "U", "U", "UE", "Y", "TH", "Y"};
+    "A", "A", "A", "A", "AE", "A", "AE", "C", "E", "E", "E", "E", "I",  "I", "I",  "I",
+    "D", "N", "O", "O", "O",  "O", "OE", "_", "O", "U", "U", "U", "UE", "Y", "TH", "SS",
+    "A", "A", "A", "A", "AE", "A", "AE", "C", "E", "E", "E", "E", "I",  "I", "I",  "I",
+    "D", "N", "O", "O", "O",  "O", "OE", "_", "O", "U", "U", "U", "UE", "Y", "TH", "Y"};
 
 bool IsDCharacter(char c) { return (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') || c == '_'; }
 
@@ -36,11 +36,20 @@ std::string_view DCharacters(char32_t c, char& single) {
     }
     if (c >= 0xC0 && c <= 0xFF) return Latin1Letters[c - 0xC0];
     switch (c) {
-    case 0x0152: case 0x0153: return "OE";
-    case 0x0160: case 0x0161: return "S";
-    case 0x017D: case 0x017E: return "Z";
-    case 0x0178: return "Y";
-    default: single = '_'; return {&single, 1};
+    case 0x0152:
+    case 0x0153:
+        return "OE";
+    case 0x0160:
+    case 0x0161:
+        return "S";
+    case 0x017D:
+    case 0x017E:
+        return "Z";
+    case 0x0178:
+        return "Y";
+    default:
+        single = '_';
+        return {&single, 1};
     }
 }
 
@@ -137,7 +146,8 @@ std::vector<std::string> IsoIdentifiers(const std::vector<NameRequest>& entries)
         }
     }
     std::vector<std::string> identifiers;
-    for (const IsoName& iso : names) identifiers.push_back(iso.Identifier());
+    for (const IsoName& iso : names)
+        identifiers.push_back(iso.Identifier());
     return identifiers;
 }
 
@@ -151,7 +161,8 @@ std::string JolietVolumeLabel(std::string_view name) {
     std::string label;
     for (std::size_t pos = 0; pos < name.size();) {
         const char32_t c = os::unicode::DecodeUtf8(name, pos);
-        if (c < 0x20 || (c < 0x80 && JolietForbidden.find(static_cast<char>(c)) != std::string_view::npos))
+        if (c < 0x20 ||
+            (c < 0x80 && JolietForbidden.find(static_cast<char>(c)) != std::string_view::npos))
             label += '_';
         else
             os::unicode::AppendUtf8(label, c);

@@ -26,7 +26,8 @@ Civil CivilTime(std::int64_t seconds) {
     days += 719468;  // from 0000-03-01
     const std::int64_t era = (days >= 0 ? days : days - 146096) / 146097;
     const std::int64_t dayOfEra = days - era * 146097;
-    const std::int64_t yearOfEra = (dayOfEra - dayOfEra / 1460 + dayOfEra / 36524 - dayOfEra / 146096) / 365;
+    const std::int64_t yearOfEra =
+        (dayOfEra - dayOfEra / 1460 + dayOfEra / 36524 - dayOfEra / 146096) / 365;
     const std::int64_t dayOfYear = dayOfEra - (365 * yearOfEra + yearOfEra / 4 - yearOfEra / 100);
     const std::int64_t monthFromMarch = (5 * dayOfYear + 2) / 153;
     Civil civil{};
@@ -45,16 +46,16 @@ public:
     explicit Bytes(std::string& image) : image_(image) {}
 
     void U8(std::size_t at, std::uint8_t value) { image_[at] = static_cast<char>(value); }
-    void U16Little(std::size_t at, std::uint16_t value) {
-        U8(at, value & 0xFF), U8(at + 1, value >> 8);
-    }
+    void U16Little(std::size_t at, std::uint16_t value) { U8(at, value & 0xFF), U8(at + 1, value >> 8); }
     void U16Big(std::size_t at, std::uint16_t value) { U8(at, value >> 8), U8(at + 1, value & 0xFF); }
     void U16Both(std::size_t at, std::uint16_t value) { U16Little(at, value), U16Big(at + 2, value); }
     void U32Little(std::size_t at, std::uint32_t value) {
-        for (int i = 0; i < 4; ++i) U8(at + i, static_cast<std::uint8_t>(value >> (8 * i)));
+        for (int i = 0; i < 4; ++i)
+            U8(at + i, static_cast<std::uint8_t>(value >> (8 * i)));
     }
     void U32Big(std::size_t at, std::uint32_t value) {
-        for (int i = 0; i < 4; ++i) U8(at + i, static_cast<std::uint8_t>(value >> (8 * (3 - i))));
+        for (int i = 0; i < 4; ++i)
+            U8(at + i, static_cast<std::uint8_t>(value >> (8 * (3 - i))));
     }
     void U32Both(std::size_t at, std::uint32_t value) { U32Little(at, value), U32Big(at + 4, value); }
     void Text(std::size_t at, std::string_view text) { image_.replace(at, text.size(), text); }
@@ -66,7 +67,8 @@ public:
     // A text field of UCS-2 characters (big-endian), filled up with blanks;
     // a field of an odd length ends in a zero byte.
     void WideField(std::size_t at, std::size_t length, std::u16string_view text) {
-        for (std::size_t i = 0; i + 1 < length; i += 2) U16Big(at + i, i / 2 < text.size() ? text[i / 2] : u' ');
+        for (std::size_t i = 0; i + 1 < length; i += 2)
+            U16Big(at + i, i / 2 < text.size() ? text[i / 2] : u' ');
         if (length % 2) U8(at + length - 1, 0);
     }
 
@@ -76,7 +78,8 @@ private:
 
 std::string BigEndian(std::u16string_view text) {
     std::string out;
-    for (const char16_t c : text) out += {static_cast<char>(c >> 8), static_cast<char>(c & 0xFF)};
+    for (const char16_t c : text)
+        out += {static_cast<char>(c >> 8), static_cast<char>(c & 0xFF)};
     return out;
 }
 
@@ -92,7 +95,8 @@ std::string Record(std::uint32_t extent, std::uint32_t bytes, std::int64_t time,
     out.U32Both(2, extent);
     out.U32Both(10, bytes);
     const auto stamp = RecordTime(time);
-    for (std::size_t i = 0; i < stamp.size(); ++i) out.U8(18 + i, stamp[i]);
+    for (std::size_t i = 0; i < stamp.size(); ++i)
+        out.U8(18 + i, stamp[i]);
     out.U8(25, folder ? 2 : 0);
     out.U16Both(28, 1);
     out.U8(32, static_cast<std::uint8_t>(identifier.size()));
@@ -119,14 +123,17 @@ void WriteDirectories(std::string& image, const Layout& layout, const Tree& tree
     for (const std::size_t at : tree.folders) {
         const Entry& folder = entries[at];
         const Entry& parent = entries[folder.parent];
-        std::string directory = Record(folder.*tree.extent, folder.*tree.bytes, folder.time, true, std::string(1, '\0'));
-        directory += Record(parent.*tree.extent, parent.*tree.bytes, parent.time, true, std::string(1, '\1'));
+        std::string directory =
+            Record(folder.*tree.extent, folder.*tree.bytes, folder.time, true, std::string(1, '\0'));
+        directory +=
+            Record(parent.*tree.extent, parent.*tree.bytes, parent.time, true, std::string(1, '\1'));
         for (const std::size_t child : folder.*tree.children) {
             const Entry& entry = entries[child];
-            const std::string record =
-                entry.folder ? Record(entry.*tree.extent, entry.*tree.bytes, entry.time, true, tree.identifier(entry))
-                             : Record(entry.extent, static_cast<std::uint32_t>(entry.size), entry.time, false,
-                                      tree.identifier(entry));
+            const std::string record = entry.folder
+                                           ? Record(entry.*tree.extent, entry.*tree.bytes, entry.time,
+                                                    true, tree.identifier(entry))
+                                           : Record(entry.extent, static_cast<std::uint32_t>(entry.size),
+                                                    entry.time, false, tree.identifier(entry));
             if (directory.size() % SectorBytes + record.size() > SectorBytes)
                 directory.resize((directory.size() / SectorBytes + 1) * SectorBytes, '\0');
             directory += record;
@@ -157,7 +164,8 @@ void WritePathTable(std::string& image, const Layout& layout, const Tree& tree, 
         out.Text(8, identifier);
         table += record;
     }
-    image.replace(std::size_t{bigEndian ? tree.pathTableM : tree.pathTableL} * SectorBytes, table.size(), table);
+    image.replace(std::size_t{bigEndian ? tree.pathTableM : tree.pathTableL} * SectorBytes, table.size(),
+                  table);
 }
 
 // "YYYYMMDDHHMMSScc" and the offset from UTC, as the volume descriptors
@@ -165,8 +173,8 @@ void WritePathTable(std::string& image, const Layout& layout, const Tree& tree, 
 std::string VolumeDate(std::int64_t seconds) {
     const Civil c = CivilTime(seconds);
     char text[17];
-    std::snprintf(text, sizeof text, "%04d%02d%02d%02d%02d%02d00", c.year, c.month, c.day, c.hour, c.minute,
-                  c.second);
+    std::snprintf(text, sizeof text, "%04d%02d%02d%02d%02d%02d00", c.year, c.month, c.day, c.hour,
+                  c.minute, c.second);
     return std::string(text, 16) + '\0';
 }
 
@@ -197,7 +205,8 @@ void WriteDescriptor(std::string& image, const Layout& layout, const Tree& tree,
     out.U32Little(base + 140, tree.pathTableL);
     out.U32Big(base + 148, tree.pathTableM);
     const Entry& root = layout.entries[0];
-    out.Text(base + 156, Record(root.*tree.extent, root.*tree.bytes, root.time, true, std::string(1, '\0')));
+    out.Text(base + 156,
+             Record(root.*tree.extent, root.*tree.bytes, root.time, true, std::string(1, '\0')));
     field(190, 128, "");
     field(318, 128, "");
     field(446, 128, "");
@@ -218,18 +227,23 @@ void WriteDescriptor(std::string& image, const Layout& layout, const Tree& tree,
 
 std::array<std::uint8_t, 7> RecordTime(std::int64_t seconds) {
     const Civil c = CivilTime(seconds);
-    return {static_cast<std::uint8_t>(c.year - 1900), static_cast<std::uint8_t>(c.month),
-            static_cast<std::uint8_t>(c.day),         static_cast<std::uint8_t>(c.hour),
-            static_cast<std::uint8_t>(c.minute),      static_cast<std::uint8_t>(c.second), 0};
+    return {static_cast<std::uint8_t>(c.year - 1900),
+            static_cast<std::uint8_t>(c.month),
+            static_cast<std::uint8_t>(c.day),
+            static_cast<std::uint8_t>(c.hour),
+            static_cast<std::uint8_t>(c.minute),
+            static_cast<std::uint8_t>(c.second),
+            0};
 }
 
 std::string Metadata(const Layout& layout) {
     std::string image(std::size_t{layout.dataSector} * SectorBytes, '\0');
-    const Tree iso{layout.isoFolders, &Entry::isoChildren, &Entry::isoExtent, &Entry::isoBytes, &Entry::isoNumber,
-                   IsoIdentifier, layout.isoPathTableBytes, layout.isoPathTableL, layout.isoPathTableM};
-    const Tree joliet{layout.jolietFolders, &Entry::jolietChildren, &Entry::jolietExtent, &Entry::jolietBytes,
-                      &Entry::jolietNumber, JolietIdentifier, layout.jolietPathTableBytes, layout.jolietPathTableL,
-                      layout.jolietPathTableM};
+    const Tree iso{layout.isoFolders,        &Entry::isoChildren,  &Entry::isoExtent,
+                   &Entry::isoBytes,         &Entry::isoNumber,    IsoIdentifier,
+                   layout.isoPathTableBytes, layout.isoPathTableL, layout.isoPathTableM};
+    const Tree joliet{layout.jolietFolders,        &Entry::jolietChildren,  &Entry::jolietExtent,
+                      &Entry::jolietBytes,         &Entry::jolietNumber,    JolietIdentifier,
+                      layout.jolietPathTableBytes, layout.jolietPathTableL, layout.jolietPathTableM};
     WriteDescriptor(image, layout, iso, false);
     WriteDescriptor(image, layout, joliet, true);
     const std::size_t terminator = std::size_t{TerminatorSector} * SectorBytes;

@@ -54,7 +54,10 @@ class ImageStream {
 public:
     ImageStream(const fs::path& path, const std::string& shownPath, std::uint64_t total,
                 const WriteOptions& options)
-        : out_(path, std::ios::binary | std::ios::trunc), shownPath_(shownPath), total_(total), options_(options) {}
+        : out_(path, std::ios::binary | std::ios::trunc),
+          shownPath_(shownPath),
+          total_(total),
+          options_(options) {}
 
     bool Opened() const { return static_cast<bool>(out_); }
 
@@ -114,7 +117,8 @@ bool CopyFile(ImageStream& image, const Entry& file, std::vector<char>& buffer) 
         return image.Stop(Failure("Die Datei '" + shown + "' konnte nicht gelesen werden."));
     };
     const auto changed = [&] {
-        return image.Stop(Failure("Die Datei '" + shown + "' hat sich geändert, während das CD-Abbild entstand."));
+        return image.Stop(
+            Failure("Die Datei '" + shown + "' hat sich geändert, während das CD-Abbild entstand."));
     };
     std::ifstream in(file.source, std::ios::binary);
     if (!in) return unreadable();
@@ -152,11 +156,13 @@ Written WriteImage(const Plan& plan, const std::string& imagePath, const WriteOp
     std::error_code error;
     const fs::file_status existing = fs::status(target, error);
     if (fs::is_directory(existing)) return Failure("'" + imagePath + "' ist ein Ordner.");
-    if (fs::exists(existing) && !options.replace) return Failure("Die Datei '" + imagePath + "' gibt es schon.");
+    if (fs::exists(existing) && !options.replace)
+        return Failure("Die Datei '" + imagePath + "' gibt es schon.");
 
     Temporary temporary(TemporaryBeside(target));
     ImageStream image(temporary.Path(), imagePath, plan.imageBytes, options);
-    if (!image.Opened()) return Failure("Das CD-Abbild '" + imagePath + "' konnte nicht angelegt werden.");
+    if (!image.Opened())
+        return Failure("Das CD-Abbild '" + imagePath + "' konnte nicht angelegt werden.");
     if (!WriteAll(image, *plan.layout)) return image.Result();
     // The target may have come while the image was written.
     if (!options.replace && fs::exists(fs::symlink_status(target, error)))

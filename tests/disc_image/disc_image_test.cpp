@@ -65,13 +65,14 @@ public:
     Folder() {
         std::random_device random;
         do {
-            root_ = fs::temp_directory_path() / ("kelvo-disc-" + std::to_string(random()) + std::to_string(random()));
+            root_ = fs::temp_directory_path() /
+                    ("kelvo-disc-" + std::to_string(random()) + std::to_string(random()));
         } while (!fs::create_directory(root_));
     }
     ~Folder() {
         std::error_code ignored;
-        for (auto it = fs::recursive_directory_iterator(root_, ignored); it != fs::recursive_directory_iterator();
-             it.increment(ignored))
+        for (auto it = fs::recursive_directory_iterator(root_, ignored);
+             it != fs::recursive_directory_iterator(); it.increment(ignored))
             fs::permissions(it->path(), fs::perms::owner_all, fs::perm_options::add, ignored);
         fs::remove_all(root_, ignored);
     }
@@ -97,7 +98,8 @@ Ran Command(const std::string& command) {
     FILE* pipe = ::popen((command + " 2>&1").c_str(), "r");
     if (!pipe) return run;
     char buffer[4096];
-    for (std::size_t n; (n = std::fread(buffer, 1, sizeof buffer, pipe)) > 0;) run.output.append(buffer, n);
+    for (std::size_t n; (n = std::fread(buffer, 1, sizeof buffer, pipe)) > 0;)
+        run.output.append(buffer, n);
     const int status = ::pclose(pipe);
     run.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
     return run;
@@ -109,7 +111,9 @@ std::map<std::string, std::string> Listing(const fs::path& root) {
     std::map<std::string, std::string> listing;
     for (const auto& entry : fs::recursive_directory_iterator(root)) {
         const std::string path = Utf8(entry.path().lexically_relative(root));
-        listing[path] = entry.is_directory() ? "/" : std::to_string(Seconds(entry.path())) + " " + ReadBytes(entry.path());
+        listing[path] = entry.is_directory()
+                            ? "/"
+                            : std::to_string(Seconds(entry.path())) + " " + ReadBytes(entry.path());
     }
     return listing;
 }
@@ -127,7 +131,8 @@ std::string Shape(const fs::path& folder, int maxLevel, int level = 1) {
     }
     std::sort(parts.begin(), parts.end());
     std::string shape = "(";
-    for (const std::string& part : parts) shape += part + " ";
+    for (const std::string& part : parts)
+        shape += part + " ";
     return shape + ")";
 }
 
@@ -143,7 +148,8 @@ std::string PvdField(const fs::path& image, const std::string& field) {
 // A name of exactly 64 characters, with umlauts, blanks and several dots.
 std::string Name64(const std::string& begin, const std::string& end) {
     std::size_t characters = 0;
-    for (const char c : begin + end) characters += (static_cast<unsigned char>(c) & 0xC0) != 0x80;
+    for (const char c : begin + end)
+        characters += (static_cast<unsigned char>(c) & 0xC0) != 0x80;
     return begin + std::string(64 - characters, 'x') + end;
 }
 
@@ -172,15 +178,19 @@ void MakeAwkwardFolder(const Folder& f) {
     fs::create_directory(f / "Leerer Ordner");
     std::mt19937 random(7);
     std::string big(6 * 1024 * 1024 + 123, '\0');
-    for (char& c : big) c = static_cast<char>(random());
+    for (char& c : big)
+        c = static_cast<char>(random());
     WriteBytes(f / "groß.bin", big);
     // Directories of several sectors in both trees, and 120 names alike in 8.3.
     fs::create_directory(f / "Viele");
     for (int i = 1; i <= 120; ++i)
-        WriteBytes(f / ("Viele/Datei mit langem Namen Nummer " + std::to_string(i) + ".txt"), std::to_string(i));
+        WriteBytes(f / ("Viele/Datei mit langem Namen Nummer " + std::to_string(i) + ".txt"),
+                   std::to_string(i));
     std::vector<fs::path> all{f.Root()};
-    for (const auto& entry : fs::recursive_directory_iterator(f.Root())) all.push_back(entry.path());
-    for (auto it = all.rbegin(); it != all.rend(); ++it) SetTime(*it, Utc(2021, 3, 4, 5, 6, 7));
+    for (const auto& entry : fs::recursive_directory_iterator(f.Root()))
+        all.push_back(entry.path());
+    for (auto it = all.rbegin(); it != all.rend(); ++it)
+        SetTime(*it, Utc(2021, 3, 4, 5, 6, 7));
     SetTime(f / "Bericht Mai.txt", Utc(2023, 11, 12, 13, 14, 15));
 }
 
@@ -205,7 +215,8 @@ Folders PathTableFolders(const fs::path& image, const std::string& tree, bool& o
         if (parent < lastParent || parent > paths.size() + 1) ordered = false;
         lastParent = parent;
         std::string name = match[4];
-        while (!name.empty() && name.back() == ' ') name.pop_back();
+        while (!name.empty() && name.back() == ' ')
+            name.pop_back();
         paths.push_back(paths.empty() ? "/" : paths[std::min(parent, paths.size()) - 1] + name + "/");
         folders[paths.back()] = std::stoul(match[3], nullptr, 16);
     }
@@ -221,8 +232,10 @@ Folders DirectoryFolders(const fs::path& image, const std::string& tree) {
     std::istringstream lines(run.output);
     for (std::string line; std::getline(lines, line);) {
         std::smatch match;
-        if (std::regex_match(line, match, heading)) folder = match[1];
-        else if (std::regex_match(line, match, self)) folders[folder] = std::stoul(match[1]);
+        if (std::regex_match(line, match, heading))
+            folder = match[1];
+        else if (std::regex_match(line, match, self))
+            folders[folder] = std::stoul(match[1]);
     }
     return folders;
 }
@@ -231,8 +244,18 @@ Folders DirectoryFolders(const fs::path& image, const std::string& tree) {
 // with the sector and the parent's number in the other byte order.
 void ExpectMirroredPathTables(const std::string& image, std::size_t descriptor) {
     const auto at = [&](std::size_t offset) { return static_cast<unsigned char>(image.at(offset)); };
-    const auto little = [&](std::size_t o, int n) { unsigned long v = 0; for (int i = n - 1; i >= 0; --i) v = v << 8 | at(o + i); return v; };
-    const auto big = [&](std::size_t o, int n) { unsigned long v = 0; for (int i = 0; i < n; ++i) v = v << 8 | at(o + i); return v; };
+    const auto little = [&](std::size_t o, int n) {
+        unsigned long v = 0;
+        for (int i = n - 1; i >= 0; --i)
+            v = v << 8 | at(o + i);
+        return v;
+    };
+    const auto big = [&](std::size_t o, int n) {
+        unsigned long v = 0;
+        for (int i = 0; i < n; ++i)
+            v = v << 8 | at(o + i);
+        return v;
+    };
     const std::size_t base = descriptor * 2048;
     const std::size_t bytes = little(base + 132, 4);
     const std::size_t l = little(base + 140, 4) * 2048, m = big(base + 148, 4) * 2048;
@@ -253,7 +276,8 @@ bool IsoOrdered(const std::vector<std::string>& names) {
     const auto key = [](const std::string& identifier) {
         const std::string bare = identifier.substr(0, identifier.find(';'));
         const std::size_t dot = bare.find('.');
-        std::string name = bare.substr(0, dot), extension = dot == std::string::npos ? "" : bare.substr(dot + 1);
+        std::string name = bare.substr(0, dot),
+                    extension = dot == std::string::npos ? "" : bare.substr(dot + 1);
         name.resize(8, ' '), extension.resize(3, ' ');
         return name + extension;
     };
@@ -278,8 +302,12 @@ TEST(DiscImage, BothTreesReadBackAsTheFolder) {
     };
     const std::vector<Case> cases = {
         {KELVO_DEMO_CD, "Orlimar Demo-CD", "ORLIMAR_DEMO_CD", "Orlimar Demo-CD", {}, ""},
-        {awkward.Root(), "Präsentation: Größe ÷ Maß über 32 Zeichen", "PRAESENTATION__GROESSE___MASS_UE",
-         "Präsentation_ Gr", {Deep}, "2023111213141500"},
+        {awkward.Root(),
+         "Präsentation: Größe ÷ Maß über 32 Zeichen",
+         "PRAESENTATION__GROESSE___MASS_UE",
+         "Präsentation_ Gr",
+         {Deep},
+         "2023111213141500"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
@@ -322,7 +350,8 @@ TEST(DiscImage, BothTreesReadBackAsTheFolder) {
             Folder extracted;
             const Ran run = Command(command + Quoted(extracted.Root()));
             ASSERT_EQ(run.status, 0) << reader << ": " << run.output;
-            EXPECT_TRUE(Listing(extracted.Root()) == expected) << reader << " liest den Joliet-Baum anders";
+            EXPECT_TRUE(Listing(extracted.Root()) == expected)
+                << reader << " liest den Joliet-Baum anders";
         }
 
         // The ISO 9660 tree: level-1 names only, and every entry within
@@ -373,7 +402,8 @@ TEST(DiscImage, BothTreesReadBackAsTheFolder) {
                 EXPECT_TRUE(IsoOrdered(names)) << line;
                 names.clear();
                 ++directories;
-            } else if (line.size() > 2 && line.substr(line.size() - 2) != ". " && line.find("]  ") != std::string::npos) {
+            } else if (line.size() > 2 && line.substr(line.size() - 2) != ". " &&
+                       line.find("]  ") != std::string::npos) {
                 names.push_back(line.substr(line.find("]  ") + 3, line.size() - line.find("]  ") - 4));
             }
         }
@@ -387,16 +417,19 @@ TEST(DiscImage, BothTreesReadBackAsTheFolder) {
         }
 
         const fs::path again = out / "again.iso";
-        ASSERT_EQ(disc_image::WriteImage(*disc_image::PlanImage(Utf8(c.folder), c.name).plan, Utf8(again)).outcome,
+        ASSERT_EQ(disc_image::WriteImage(*disc_image::PlanImage(Utf8(c.folder), c.name).plan, Utf8(again))
+                      .outcome,
                   disc_image::Outcome::Written);
-        EXPECT_TRUE(ReadBytes(image) == ReadBytes(again)) << "zwei Abbilder eines Ordners unterscheiden sich";
+        EXPECT_TRUE(ReadBytes(image) == ReadBytes(again))
+            << "zwei Abbilder eines Ordners unterscheiden sich";
     }
 }
 
 TEST(DiscImage, NamesJolietCannotHoldAndFilesTooLargeAreNamed) {
     const std::vector<std::string> bad = {
-        "zeit 10:30.txt", "frage?.txt", "stern*.txt", "semi;kolon.txt", "back\\slash.txt",
-        "tab\tname.txt",  "ungültig \xFF.txt", Name64("lang ", ".txt") + "x", "Ordner:a/inhalt.txt",
+        "zeit 10:30.txt",      "frage?.txt",    "stern*.txt",        "semi;kolon.txt",
+        "back\\slash.txt",     "tab\tname.txt", "ungültig \xFF.txt", Name64("lang ", ".txt") + "x",
+        "Ordner:a/inhalt.txt",
     };
     for (const std::string& name : bad) {
         Folder f;
@@ -409,7 +442,8 @@ TEST(DiscImage, NamesJolietCannotHoldAndFilesTooLargeAreNamed) {
         EXPECT_NE(planned.error.find(Utf8(f / ("a/b/c/d/e/f/g/h/" + named)) + "'"), std::string::npos)
             << name << ": " << planned.error;
         // The folders only Joliet holds are found whatever the names.
-        EXPECT_EQ(disc_image::JolietOnlyFolders(Utf8(f.Root())), std::vector<std::string>{"a/b/c/d/e/f/g/h"});
+        EXPECT_EQ(disc_image::JolietOnlyFolders(Utf8(f.Root())),
+                  std::vector<std::string>{"a/b/c/d/e/f/g/h"});
     }
 
     Folder f;
@@ -423,7 +457,8 @@ TEST(DiscImage, NamesJolietCannotHoldAndFilesTooLargeAreNamed) {
     fs::resize_file(f / "riesig.bin", largest + 1);
     const disc_image::Planned tooLarge = disc_image::PlanImage(Utf8(f.Root()), "x");
     EXPECT_FALSE(tooLarge.plan);
-    EXPECT_NE(tooLarge.error.find("'" + Utf8(f / "riesig.bin") + "'"), std::string::npos) << tooLarge.error;
+    EXPECT_NE(tooLarge.error.find("'" + Utf8(f / "riesig.bin") + "'"), std::string::npos)
+        << tooLarge.error;
 }
 
 // A file that vanishes or changes while the image is written, and a
@@ -439,11 +474,16 @@ TEST(DiscImage, FailureOrCancelLeavesNoImage) {
     const std::vector<Case> cases = {
         {"vanishes", [](const Folder& f, std::uint64_t) { return fs::remove(f / "z/weg.bin"), true; },
          disc_image::Outcome::Failed, "' konnte nicht gelesen werden."},
-        {"grows", [](const Folder& f, std::uint64_t) { return std::ofstream(f / "z/weg.bin", std::ios::app) << "+", true; },
+        {"grows",
+         [](const Folder& f, std::uint64_t) {
+             return std::ofstream(f / "z/weg.bin", std::ios::app) << "+", true;
+         },
          disc_image::Outcome::Failed, "' hat sich geändert, während das CD-Abbild entstand."},
-        {"shrinks", [](const Folder& f, std::uint64_t) { return WriteBytes(f / "z/weg.bin", "kurz"), true; },
+        {"shrinks",
+         [](const Folder& f, std::uint64_t) { return WriteBytes(f / "z/weg.bin", "kurz"), true; },
          disc_image::Outcome::Failed, "' hat sich geändert, während das CD-Abbild entstand."},
-        {"cancelled midway", [](const Folder&, std::uint64_t written) { return written < 2 * 1024 * 1024; },
+        {"cancelled midway",
+         [](const Folder&, std::uint64_t written) { return written < 2 * 1024 * 1024; },
          disc_image::Outcome::Cancelled, ""},
     };
     for (const bool existing : {false, true}) {
@@ -459,8 +499,11 @@ TEST(DiscImage, FailureOrCancelLeavesNoImage) {
             ASSERT_TRUE(planned.plan) << planned.error;
             disc_image::WriteOptions options;
             options.replace = true;
-            options.progress = [&](std::uint64_t written, std::uint64_t) { return c.duringWrite(source, written); };
-            const disc_image::Written result = disc_image::WriteImage(*planned.plan, Utf8(image), options);
+            options.progress = [&](std::uint64_t written, std::uint64_t) {
+                return c.duringWrite(source, written);
+            };
+            const disc_image::Written result =
+                disc_image::WriteImage(*planned.plan, Utf8(image), options);
             EXPECT_EQ(result.outcome, c.outcome) << result.error;
             if (!c.message.empty()) {
                 EXPECT_EQ(result.error, "Die Datei '" + Utf8(source / "z/weg.bin") + c.message);
