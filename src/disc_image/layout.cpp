@@ -17,7 +17,7 @@ std::uint64_t SectorsOf(std::uint64_t bytes) { return (bytes + SectorBytes - 1) 
 // An identifier split as the records are ordered: the name, the extension
 // (after the last dot of a file's name) and no version.
 template <class Text>
-std::pair<Text, Text> Parts(const Text& identifier, bool folder) {
+std::pair<Text, Text> SplitIdentifier(const Text& identifier, bool folder) {
     using Char = typename Text::value_type;
     Text name = identifier.substr(0, identifier.find(Char(';')));
     if (folder) return {name, Text()};
@@ -42,8 +42,8 @@ int ComparePadded(const Text& a, const Text& b) {
 // characters.
 template <class Text>
 bool RecordBefore(const Text& a, bool aFolder, const Text& b, bool bFolder) {
-    const auto [aName, aExtension] = Parts(a, aFolder);
-    const auto [bName, bExtension] = Parts(b, bFolder);
+    const auto [aName, aExtension] = SplitIdentifier(a, aFolder);
+    const auto [bName, bExtension] = SplitIdentifier(b, bFolder);
     if (const int c = ComparePadded(aName, bName)) return c < 0;
     if (const int c = ComparePadded(aExtension, bExtension)) return c < 0;
     return a < b;

@@ -35,7 +35,7 @@ struct NameRequest {
 };
 
 // The ISO 9660 identifiers of the entries of one folder, in the order given:
-// "NAME.EXT;1" for a file (the extension is the part after the last dot,
+// "NAME.EXT;1" for a file (the extension is what follows the last dot,
 // "NAME.;1" without one), "NAME" for a folder. Letters become upper case,
 // umlauts two letters (Ä -> AE, ß -> SS), other accented Latin letters
 // their base letter, every other character '_'; the name is cut to 8, the

@@ -122,17 +122,17 @@ std::map<std::string, std::string> Listing(const fs::path& root) {
 // level 1) left out: what the ISO 9660 tree must hold whatever it calls
 // the entries.
 std::string Shape(const fs::path& folder, int maxLevel, int level = 1) {
-    std::vector<std::string> parts;
+    std::vector<std::string> pieces;
     for (const auto& entry : fs::directory_iterator(folder)) {
         if (!entry.is_directory())
-            parts.push_back(std::to_string(std::hash<std::string>{}(ReadBytes(entry.path()))));
+            pieces.push_back(std::to_string(std::hash<std::string>{}(ReadBytes(entry.path()))));
         else if (level < maxLevel)
-            parts.push_back(Shape(entry.path(), maxLevel, level + 1));
+            pieces.push_back(Shape(entry.path(), maxLevel, level + 1));
     }
-    std::sort(parts.begin(), parts.end());
+    std::sort(pieces.begin(), pieces.end());
     std::string shape = "(";
-    for (const std::string& part : parts)
-        shape += part + " ";
+    for (const std::string& piece : pieces)
+        shape += piece + " ";
     return shape + ")";
 }
 
