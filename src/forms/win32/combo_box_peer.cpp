@@ -4,6 +4,7 @@
 #include <algorithm>
 
 #include "forms/win32/backend.h"
+#include "forms/win32/combo_box.h"
 #include "forms/win32/control_peer.h"
 #include "forms/win32/text.h"
 
@@ -20,9 +21,8 @@ public:
         Create(L"COMBOBOX", CBS_DROPDOWNLIST | WS_VSCROLL | (box.TabStop() ? WS_TABSTOP : 0), 0);
         if (!hwnd_) return;
         for (int index = 0; index < box.ListCount(); ++index)
-            SendMessageW(hwnd_, CB_ADDSTRING, 0,
-                         reinterpret_cast<LPARAM>(Widen(box.List(index)).c_str()));
-        SendMessageW(hwnd_, CB_SETCURSEL, static_cast<WPARAM>(box.ListIndex()), 0);
+            View().AddString(Widen(box.List(index)).c_str());
+        View().SetCurSel(box.ListIndex());
         Fit();
     }
 
@@ -46,24 +46,22 @@ public:
         if (!hwnd_) return;
         switch (change) {
         case ItemChange::Cleared:
-            SendMessageW(hwnd_, CB_RESETCONTENT, 0, 0);
+            View().ResetContent();
             break;
         case ItemChange::Added:
-            SendMessageW(hwnd_, CB_INSERTSTRING, static_cast<WPARAM>(index - 1),
-                         reinterpret_cast<LPARAM>(Widen(box_.List(index - 1)).c_str()));
+            View().InsertString(index - 1, Widen(box_.List(index - 1)).c_str());
             break;
         case ItemChange::Text:
         case ItemChange::Expanded:
             break;
         case ItemChange::Selected:
-            SendMessageW(hwnd_, CB_SETCURSEL, static_cast<WPARAM>(index - 1), 0);
+            View().SetCurSel(index - 1);
             break;
         }
     }
 
     void Command(int code) override {
-        if (code == CBN_SELCHANGE)
-            box_.RaiseSelectedByUser(static_cast<int>(SendMessageW(hwnd_, CB_GETCURSEL, 0, 0)));
+        if (code == CBN_SELCHANGE) box_.RaiseSelectedByUser(View().CurSel());
     }
 
 protected:
@@ -74,6 +72,8 @@ protected:
     }
 
 private:
+    native::ComboBox View() const { return native::ComboBox(hwnd_); }
+
     // Makes the closed box as high as the model's control and gives the
     // list room for its entries below it.
     void Fit() {
@@ -82,14 +82,14 @@ private:
         // The selection field's height sets the closed box's. Wine counts
         // two pixels more into the field than it was given, so the closed
         // height is measured after each try and the field corrected by it.
-        int field = static_cast<int>(SendMessageW(hwnd_, CB_GETITEMHEIGHT, WPARAM(-1), 0));
+        int field = View().ItemHeight(-1);
         for (int attempt = 0; attempt < 3 && wanted > 0; ++attempt) {
             const int closed = ClosedHeight();
             if (closed == wanted || field + wanted - closed < 1) break;
             field += wanted - closed;
-            SendMessageW(hwnd_, CB_SETITEMHEIGHT, WPARAM(-1), field);
+            View().SetItemHeight(-1, field);
         }
-        const int entry = static_cast<int>(SendMessageW(hwnd_, CB_GETITEMHEIGHT, 0, 0));
+        const int entry = View().ItemHeight(0);
         const int drop = kVisibleEntries * std::max(entry, 1) + 2;
         if (drop != dropPixels_) {
             dropPixels_ = drop;

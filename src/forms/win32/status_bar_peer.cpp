@@ -3,6 +3,7 @@
 // another process).
 #include "forms/win32/backend.h"
 #include "forms/win32/control_peer.h"
+#include "forms/win32/status_bar.h"
 #include "forms/win32/text.h"
 
 namespace forms::win32 {
@@ -15,7 +16,7 @@ public:
         Create(STATUSCLASSNAMEW, CCS_NOPARENTALIGN | CCS_NORESIZE, 0);
         if (!hwnd_) return;
         int right = -1;  // the one part reaches the right edge
-        SendMessageW(hwnd_, SB_SETPARTS, 1, reinterpret_cast<LPARAM>(&right));
+        View().SetParts(1, &right);
         ApplyText();
     }
 
@@ -28,9 +29,9 @@ public:
     }
 
 private:
-    void ApplyText() {
-        SendMessageW(hwnd_, SB_SETTEXTW, 0, reinterpret_cast<LPARAM>(Widen(bar_.Caption()).c_str()));
-    }
+    native::StatusBar View() const { return native::StatusBar(hwnd_); }
+
+    void ApplyText() { View().SetText(Widen(bar_.Caption()).c_str()); }
 
     StatusBar& bar_;
 };

@@ -3,6 +3,7 @@
 // model through TCN_SELCHANGE.
 #include "forms/win32/backend.h"
 #include "forms/win32/control_peer.h"
+#include "forms/win32/tab_control.h"
 #include "forms/win32/text.h"
 
 namespace forms::win32 {
@@ -27,7 +28,7 @@ public:
         if (!hwnd_) return;
         switch (change) {
         case ItemChange::Cleared:
-            SendMessageW(hwnd_, TCM_DELETEALLITEMS, 0, 0);
+            View().DeleteAllItems();
             break;
         case ItemChange::Added:
             Insert(index);
@@ -38,8 +39,7 @@ public:
             TCITEMW item{};
             item.mask = TCIF_TEXT;
             item.pszText = const_cast<wchar_t*>(text.c_str());
-            SendMessageW(hwnd_, TCM_SETITEMW, static_cast<WPARAM>(index - 1),
-                         reinterpret_cast<LPARAM>(&item));
+            View().SetItem(index - 1, item);
             break;
         }
         case ItemChange::Selected:
@@ -52,24 +52,25 @@ public:
 
     bool Notify(NMHDR& header, LRESULT& result) override {
         if (header.hwndFrom != hwnd_ || header.code != TCN_SELCHANGE) return false;
-        strip_.RaiseTabChosenByUser(static_cast<int>(SendMessageW(hwnd_, TCM_GETCURSEL, 0, 0)) + 1);
+        strip_.RaiseTabChosenByUser(View().CurSel() + 1);
         result = 0;
         return true;
     }
 
 private:
+    native::TabControl View() const { return native::TabControl(hwnd_); }
+
     void Insert(int index) {
         const std::wstring text = Widen(strip_.Tab(index));
         TCITEMW item{};
         item.mask = TCIF_TEXT;
         item.pszText = const_cast<wchar_t*>(text.c_str());
-        SendMessageW(hwnd_, TCM_INSERTITEMW, static_cast<WPARAM>(index - 1),
-                     reinterpret_cast<LPARAM>(&item));
+        View().InsertItem(index - 1, item);
     }
 
     void ApplySelection() {
         if (strip_.SelectedIndex() <= strip_.TabCount())
-            SendMessageW(hwnd_, TCM_SETCURSEL, static_cast<WPARAM>(strip_.SelectedIndex() - 1), 0);
+            View().SetCurSel(strip_.SelectedIndex() - 1);
     }
 
     TabStrip& strip_;

@@ -5,6 +5,7 @@
 #include <commctrl.h>
 
 #include "forms/win32/control_peer.h"
+#include "forms/win32/edit.h"
 #include "forms/win32/text.h"
 
 namespace forms::win32 {
@@ -28,7 +29,7 @@ public:
             ApplySelection();
             break;
         case Property::Locked:
-            SendMessageW(hwnd_, EM_SETREADONLY, textBox_.Locked(), 0);
+            View().SetReadOnly(textBox_.Locked());
             break;
         case Property::ForeColor:
         case Property::BackColor:
@@ -75,19 +76,20 @@ protected:
     }
 
 private:
+    native::Edit View() const { return native::Edit(hwnd_); }
+
     void ApplySelection() {
         const std::string& text = textBox_.Text();
         const int start = Utf16Offset(text, textBox_.SelStart());
         const int end = Utf16Offset(text, textBox_.SelStart() + textBox_.SelLength());
-        SendMessageW(hwnd_, EM_SETSEL, static_cast<WPARAM>(start), static_cast<LPARAM>(end));
+        View().SetSel(start, end);
     }
 
     // The user moved the caret or the selection.
     void ReadSelection() {
         if (!hwnd_) return;
         DWORD start = 0, end = 0;
-        SendMessageW(hwnd_, EM_GETSEL, reinterpret_cast<WPARAM>(&start),
-                     reinterpret_cast<LPARAM>(&end));
+        View().GetSel(start, end);
         const std::wstring text = Widen(WindowText(hwnd_));
         const int from = Utf8Offset(text, static_cast<int>(start));
         const int to = Utf8Offset(text, static_cast<int>(end));

@@ -8,6 +8,7 @@
 #include "forms/win32/control_peer.h"
 #include "forms/win32/image_lists.h"
 #include "forms/win32/text.h"
+#include "forms/win32/toolbar.h"
 
 namespace forms::win32 {
 
@@ -25,12 +26,11 @@ public:
                TBSTYLE_FLAT | TBSTYLE_TOOLTIPS | CCS_NOPARENTALIGN | CCS_NORESIZE | CCS_NODIVIDER,
                0);
         if (!hwnd_) return;
-        SendMessageW(hwnd_, TB_BUTTONSTRUCTSIZE, sizeof(TBBUTTON), 0);
+        View().SetButtonStructSize();
         if (const ImageList* images = toolbar.Images()) {
             images_ = MakeImageList(*images, GetSysColor(COLOR_BTNFACE));
-            SendMessageW(hwnd_, TB_SETBITMAPSIZE, 0,
-                         MAKELPARAM(images->ImageWidth(), images->ImageHeight()));
-            SendMessageW(hwnd_, TB_SETIMAGELIST, 0, reinterpret_cast<LPARAM>(images_));
+            View().SetBitmapSize(images->ImageWidth(), images->ImageHeight());
+            View().SetImageList(images_);
         }
         std::vector<TBBUTTON> buttons;
         const auto& model = toolbar.Buttons();
@@ -43,10 +43,8 @@ public:
             button.iString = -1;
             buttons.push_back(button);
         }
-        if (!buttons.empty())
-            SendMessageW(hwnd_, TB_ADDBUTTONSW, buttons.size(),
-                         reinterpret_cast<LPARAM>(buttons.data()));
-        tips_ = reinterpret_cast<HWND>(SendMessageW(hwnd_, TB_GETTOOLTIPS, 0, 0));
+        if (!buttons.empty()) View().AddButtons(buttons.data(), buttons.size());
+        tips_ = View().ToolTips();
         SetSenderPeer(tips_, this);
     }
     ~ToolbarPeer() override {
@@ -54,7 +52,7 @@ public:
         // Without its window the tooltip window went too.
         if (hwnd_) {
             SetSenderPeer(tips_, nullptr);
-            SendMessageW(hwnd_, TB_SETIMAGELIST, 0, 0);
+            View().SetImageList(nullptr);
         }
         if (images_) ImageList_Destroy(images_);
     }
@@ -88,6 +86,8 @@ public:
     }
 
 private:
+    native::Toolbar View() const { return native::Toolbar(hwnd_); }
+
     std::wstring TipText(int command) const {
         const int index = command - kFirstCommand;
         const auto& buttons = toolbar_.Buttons();

@@ -9,6 +9,7 @@
 #include "forms/win32/control_peer.h"
 #include "forms/win32/image_lists.h"
 #include "forms/win32/text.h"
+#include "forms/win32/tree_view.h"
 
 namespace forms::win32 {
 
@@ -29,7 +30,7 @@ public:
         ApplyColours();
         if (const ImageList* images = tree.Images()) {
             images_ = MakeImageList(*images, tree.BackColor());
-            SendMessageW(hwnd_, TVM_SETIMAGELIST, TVSIL_NORMAL, reinterpret_cast<LPARAM>(images_));
+            View().SetImageList(images_);
         }
         quiet_ = true;
         for (int index = 1; index <= tree.NodeCount(); ++index) Insert(index);
@@ -40,7 +41,7 @@ public:
     }
     ~TreeViewPeer() override {
         Detach();
-        if (hwnd_) SendMessageW(hwnd_, TVM_SETIMAGELIST, TVSIL_NORMAL, 0);
+        if (hwnd_) View().SetImageList(nullptr);
         if (images_) ImageList_Destroy(images_);
     }
 
@@ -58,7 +59,7 @@ public:
         quiet_ = true;
         switch (change) {
         case ItemChange::Cleared:
-            SendMessageW(hwnd_, TVM_DELETEITEM, 0, reinterpret_cast<LPARAM>(TVI_ROOT));
+            View().DeleteAllItems();
             items_.clear();
             break;
         case ItemChange::Added: {
@@ -74,7 +75,7 @@ public:
             item.mask = TVIF_HANDLE | TVIF_TEXT;
             item.hItem = Item(index);
             item.pszText = const_cast<wchar_t*>(text.c_str());
-            SendMessageW(hwnd_, TVM_SETITEMW, 0, reinterpret_cast<LPARAM>(&item));
+            View().SetItem(item);
             break;
         }
         case ItemChange::Expanded:
@@ -142,6 +143,8 @@ protected:
     }
 
 private:
+    native::TreeView View() const { return native::TreeView(hwnd_); }
+
     HTREEITEM Item(int index) const {
         return index >= 1 && index <= static_cast<int>(items_.size())
                    ? items_[static_cast<std::size_t>(index - 1)]
@@ -167,25 +170,22 @@ private:
         insert.item.iImage = node.image > 0 ? node.image - 1 : I_IMAGENONE;
         insert.item.iSelectedImage =
             node.selectedImage > 0 ? node.selectedImage - 1 : insert.item.iImage;
-        auto item = reinterpret_cast<HTREEITEM>(
-            SendMessageW(hwnd_, TVM_INSERTITEMW, 0, reinterpret_cast<LPARAM>(&insert)));
+        HTREEITEM item = View().InsertItem(insert);
         items_.resize(static_cast<std::size_t>(index), nullptr);
         items_[static_cast<std::size_t>(index - 1)] = item;
     }
 
     void Expand(int index, bool expanded) {
-        if (HTREEITEM item = Item(index))
-            SendMessageW(hwnd_, TVM_EXPAND, expanded ? TVE_EXPAND : TVE_COLLAPSE,
-                         reinterpret_cast<LPARAM>(item));
+        if (HTREEITEM item = Item(index)) View().Expand(item, expanded ? TVE_EXPAND : TVE_COLLAPSE);
     }
 
     void Select(int index) {
-        SendMessageW(hwnd_, TVM_SELECTITEM, TVGN_CARET, reinterpret_cast<LPARAM>(Item(index)));
+        View().Select(Item(index));
     }
 
     void ApplyColours() {
-        SendMessageW(hwnd_, TVM_SETBKCOLOR, 0, static_cast<LPARAM>(tree_.BackColor()));
-        SendMessageW(hwnd_, TVM_SETTEXTCOLOR, 0, static_cast<LPARAM>(tree_.ForeColor()));
+        View().SetBkColor(tree_.BackColor());
+        View().SetTextColor(tree_.ForeColor());
     }
 
     TreeView& tree_;
