@@ -11,6 +11,11 @@
 
 #include "forms/driver.h"
 #include "forms/win32/backend.h"
+#include "forms/win32/combo_box.h"
+#include "forms/win32/status_bar.h"
+#include "forms/win32/tab_control.h"
+#include "forms/win32/toolbar.h"
+#include "forms/win32/tree_view.h"
 
 namespace forms {
 namespace {
@@ -778,29 +783,28 @@ TEST_F(Win32BackendTest, ToolbarShowsTheModelsPicturesAndTooltips) {
     toolbar.AddButton("oeffnen", "Projekt öffnen", 1);
     toolbar.AddButton("ohne", "Ohne Bild", 0);
     form.Show();
-    HWND hwnd = Handle(toolbar);
+    const win32::native::Toolbar view(Handle(toolbar));
 
-    ASSERT_EQ(SendMessageW(hwnd, TB_BUTTONCOUNT, 0, 0), 3);
-    auto list = reinterpret_cast<HIMAGELIST>(SendMessageW(hwnd, TB_GETIMAGELIST, 0, 0));
+    ASSERT_EQ(view.ButtonCount(), 3);
+    HIMAGELIST list = view.ImageList();
     ASSERT_NE(list, nullptr);
     EXPECT_EQ(ImageList_GetImageCount(list), 2);
     // Clear parts of a picture stay clear.
     EXPECT_EQ(ImagePixel(list, 0, 3, 8, RGB(0, 0x80, 0)), RGB(0, 0x80, 0));
     EXPECT_EQ(ImagePixel(list, 0, 12, 8, RGB(0, 0x80, 0)), RGB(0xFF, 0, 0));
 
-    auto tips = reinterpret_cast<HWND>(SendMessageW(hwnd, TB_GETTOOLTIPS, 0, 0));
+    HWND tips = view.ToolTips();
     ASSERT_NE(tips, nullptr);
     const int imageIndexes[] = {1, 0, I_IMAGENONE};
     const wchar_t* texts[] = {L"Neues Projekt", L"Projekt öffnen", L"Ohne Bild"};
     for (int i = 0; i < 3; ++i) {
         TBBUTTON button{};
-        ASSERT_TRUE(SendMessageW(hwnd, TB_GETBUTTON, static_cast<WPARAM>(i),
-                                 reinterpret_cast<LPARAM>(&button)));
+        ASSERT_TRUE(view.GetButton(i, button));
         EXPECT_EQ(button.iBitmap, imageIndexes[i]);
         wchar_t text[80] = {};
         TTTOOLINFOW tool{};
         tool.cbSize = sizeof tool;
-        tool.hwnd = hwnd;
+        tool.hwnd = view.Handle();
         tool.uId = static_cast<UINT_PTR>(button.idCommand);
         tool.lpszText = text;
         SendMessageW(tips, TTM_GETTEXTW, 80, reinterpret_cast<LPARAM>(&tool));
@@ -824,12 +828,12 @@ TEST_F(Win32BackendTest, TreeItemsMirrorTheNodesTheirPicturesAndState) {
     const int late = tree.AddNode(child, "late", "Feld", 0);
     tree.SetNodeText(child, "Eintrag 1");
     tree.SelectNode(late);
-    HWND hwnd = Handle(tree);
+    const win32::native::TreeView view(Handle(tree));
 
-    auto list = reinterpret_cast<HIMAGELIST>(SendMessageW(hwnd, TVM_GETIMAGELIST, TVSIL_NORMAL, 0));
+    HIMAGELIST list = view.ImageList();
     ASSERT_NE(list, nullptr);
     EXPECT_EQ(ImagePixel(list, 0, 3, 8, RGB(0xFF, 0xFF, 0xFF)), RGB(0xFF, 0xFF, 0xFF));
-    EXPECT_EQ(SendMessageW(hwnd, TVM_GETCOUNT, 0, 0), 3);
+    EXPECT_EQ(view.Count(), 3);
     struct Shown {
         int index;
         std::wstring text;
@@ -837,16 +841,14 @@ TEST_F(Win32BackendTest, TreeItemsMirrorTheNodesTheirPicturesAndState) {
         int selectedImage;
     };
     std::vector<Shown> shown;
-    auto item = reinterpret_cast<HTREEITEM>(SendMessageW(hwnd, TVM_GETNEXTITEM, TVGN_ROOT, 0));
-    for (; item; item = reinterpret_cast<HTREEITEM>(SendMessageW(
-                     hwnd, TVM_GETNEXTITEM, TVGN_NEXTVISIBLE, reinterpret_cast<LPARAM>(item)))) {
+    for (HTREEITEM item = view.Root(); item; item = view.NextVisible(item)) {
         wchar_t text[64] = {};
         TVITEMW data{};
         data.mask = TVIF_HANDLE | TVIF_TEXT | TVIF_PARAM | TVIF_IMAGE | TVIF_SELECTEDIMAGE;
         data.hItem = item;
         data.pszText = text;
         data.cchTextMax = 64;
-        SendMessageW(hwnd, TVM_GETITEMW, 0, reinterpret_cast<LPARAM>(&data));
+        view.GetItem(data);
         shown.push_back({static_cast<int>(data.lParam), text, data.iImage, data.iSelectedImage});
     }
     // The selected node shows: its parent was opened for it.
@@ -858,17 +860,12 @@ TEST_F(Win32BackendTest, TreeItemsMirrorTheNodesTheirPicturesAndState) {
     EXPECT_EQ(shown[1].image, 1);
     EXPECT_EQ(shown[1].selectedImage, 0);
     EXPECT_EQ(shown[2].index, late);
-    auto selected = reinterpret_cast<HTREEITEM>(SendMessageW(hwnd, TVM_GETNEXTITEM, TVGN_CARET, 0));
-    TVITEMW data{};
-    data.mask = TVIF_HANDLE | TVIF_PARAM;
-    data.hItem = selected;
-    SendMessageW(hwnd, TVM_GETITEMW, 0, reinterpret_cast<LPARAM>(&data));
-    EXPECT_EQ(data.lParam, late);
+    EXPECT_EQ(view.Param(view.Selection()), late);
     // Selecting by code reports nothing back: the model keeps what it was told.
     EXPECT_EQ(tree.SelectedIndex(), late);
 
     tree.ClearNodes();
-    EXPECT_EQ(SendMessageW(hwnd, TVM_GETCOUNT, 0, 0), 0);
+    EXPECT_EQ(view.Count(), 0);
     EXPECT_EQ(tree.SelectedIndex(), 0);
 }
 
@@ -939,7 +936,7 @@ TEST_F(Win32BackendTest, ListsAndRangesOfTheWindowsFollowTheModel) {
     wchar_t text[64] = {};
     SendMessageW(Handle(status), WM_GETTEXT, 64, reinterpret_cast<LPARAM>(text));
     EXPECT_STREQ(text, L"Projekt gespeichert");
-    EXPECT_EQ(SendMessageW(Handle(status), SB_GETPARTS, 0, 0), 1);
+    EXPECT_EQ(win32::native::StatusBar(Handle(status)).PartCount(), 1);
 
     SCROLLINFO info{};
     info.cbSize = sizeof info;
@@ -950,16 +947,18 @@ TEST_F(Win32BackendTest, ListsAndRangesOfTheWindowsFollowTheModel) {
     EXPECT_EQ(info.nPage, 0u);
     EXPECT_EQ(info.nPos, 20);  // 10 below the top
 
-    EXPECT_EQ(SendMessageW(Handle(combo), CB_GETCOUNT, 0, 0), 2);
-    EXPECT_EQ(SendMessageW(Handle(combo), CB_GETCURSEL, 0, 0), 1);
+    const win32::native::ComboBox comboView(Handle(combo));
+    EXPECT_EQ(comboView.Count(), 2);
+    EXPECT_EQ(comboView.CurSel(), 1);
     RECT closed, dropped;
     GetWindowRect(Handle(combo), &closed);
-    SendMessageW(Handle(combo), CB_GETDROPPEDCONTROLRECT, 0, reinterpret_cast<LPARAM>(&dropped));
+    comboView.GetDroppedControlRect(dropped);
     EXPECT_EQ(closed.bottom - closed.top, 22);  // 330 twips
     EXPECT_GT(dropped.bottom - dropped.top, 4 * (closed.bottom - closed.top));
 
-    EXPECT_EQ(SendMessageW(Handle(tabs), TCM_GETITEMCOUNT, 0, 0), 2);
-    EXPECT_EQ(SendMessageW(Handle(tabs), TCM_GETCURSEL, 0, 0), 1);
+    const win32::native::TabControl tabsView(Handle(tabs));
+    EXPECT_EQ(tabsView.Count(), 2);
+    EXPECT_EQ(tabsView.CurSel(), 1);
 }
 
 }  // namespace

@@ -9,7 +9,6 @@
 
 #include <cctype>
 #include <cmath>
-#include <cstring>
 #include <deque>
 #include <string>
 #include <vector>
@@ -17,7 +16,11 @@
 #include "forms/driver.h"
 #include "forms/platform.h"
 #include "forms/win32/backend.h"
+#include "forms/win32/combo_box.h"
+#include "forms/win32/tab_control.h"
 #include "forms/win32/text.h"
+#include "forms/win32/toolbar.h"
+#include "forms/win32/tree_view.h"
 
 namespace forms::testing {
 
@@ -156,22 +159,17 @@ public:
     void ClickToolbarButton(Toolbar& toolbar, int index) override {
         HWND hwnd = HandleOf(toolbar);
         RECT button;
-        if (!Clickable(hwnd) ||
-            !SendMessageW(hwnd, TB_GETITEMRECT, static_cast<WPARAM>(index - 1),
-                          reinterpret_cast<LPARAM>(&button)))
+        if (!Clickable(hwnd) || !win32::native::Toolbar(hwnd).GetItemRect(index - 1, &button))
             return;
         MouseClick(hwnd, Centre(button));
     }
 
     void ClickTreeNode(TreeView& tree, int index) override {
-        HWND hwnd = HandleOf(tree);
-        HTREEITEM item = Clickable(hwnd) ? FindTreeItem(hwnd, TVI_ROOT, index) : nullptr;
+        const win32::native::TreeView view(HandleOf(tree));
+        HTREEITEM item = Clickable(view.Handle()) ? FindTreeItem(view, nullptr, index) : nullptr;
         if (!item) return;
-        RECT text;
-        std::memcpy(&text, &item, sizeof item);  // the item goes in, its rectangle comes out
         // Only a node that shows (its parents expanded) can be clicked.
-        if (!SendMessageW(hwnd, TVM_GETITEMRECT, TRUE, reinterpret_cast<LPARAM>(&text))) return;
-        MouseClick(hwnd, Centre(text));
+        if (const auto text = view.ItemRect(item, true)) MouseClick(view.Handle(), Centre(*text));
     }
 
     void PressArrowKey(Control& control, bool down) override {
@@ -227,14 +225,15 @@ public:
         // Opens the list and clicks the entry in it.
         HWND hwnd = HandleOf(box);
         if (!Clickable(hwnd)) return;
-        SendMessageW(hwnd, CB_SHOWDROPDOWN, TRUE, 0);
+        win32::native::ComboBox combo(hwnd);
+        combo.ShowDropDown(true);
         COMBOBOXINFO info{};
         info.cbSize = sizeof info;
         RECT entry;
         if (!GetComboBoxInfo(hwnd, &info) || !info.hwndList ||
             SendMessageW(info.hwndList, LB_GETITEMRECT, static_cast<WPARAM>(index),
                          reinterpret_cast<LPARAM>(&entry)) == LB_ERR) {
-            SendMessageW(hwnd, CB_SHOWDROPDOWN, FALSE, 0);
+            combo.ShowDropDown(false);
             return;
         }
         MouseClick(info.hwndList, Centre(entry));
@@ -243,8 +242,7 @@ public:
     void ChooseTab(TabStrip& strip, int index) override {
         HWND hwnd = HandleOf(strip);
         RECT tab;
-        if (!Clickable(hwnd) || !SendMessageW(hwnd, TCM_GETITEMRECT, static_cast<WPARAM>(index - 1),
-                                              reinterpret_cast<LPARAM>(&tab)))
+        if (!Clickable(hwnd) || !win32::native::TabControl(hwnd).GetItemRect(index - 1, tab))
             return;
         MouseClick(hwnd, Centre(tab));
     }
@@ -335,18 +333,13 @@ private:
         return false;
     }
 
-    // The item of a tree view below parent whose lParam is index.
-    static HTREEITEM FindTreeItem(HWND tree, HTREEITEM parent, int index) {
-        auto item = reinterpret_cast<HTREEITEM>(SendMessageW(
-            tree, TVM_GETNEXTITEM, parent == TVI_ROOT ? TVGN_ROOT : TVGN_CHILD,
-            reinterpret_cast<LPARAM>(parent == TVI_ROOT ? nullptr : parent)));
-        for (; item; item = reinterpret_cast<HTREEITEM>(SendMessageW(
-                         tree, TVM_GETNEXTITEM, TVGN_NEXT, reinterpret_cast<LPARAM>(item)))) {
-            TVITEMW data{};
-            data.mask = TVIF_HANDLE | TVIF_PARAM;
-            data.hItem = item;
-            SendMessageW(tree, TVM_GETITEMW, 0, reinterpret_cast<LPARAM>(&data));
-            if (data.lParam == index) return item;
+    // The item of a tree view below parent (null: the whole tree) whose
+    // lParam is index.
+    static HTREEITEM FindTreeItem(const win32::native::TreeView& tree, HTREEITEM parent,
+                                  int index) {
+        for (HTREEITEM item = parent ? tree.Child(parent) : tree.Root(); item;
+             item = tree.NextSibling(item)) {
+            if (tree.Param(item) == index) return item;
             if (HTREEITEM below = FindTreeItem(tree, item, index)) return below;
         }
         return nullptr;
@@ -626,26 +619,19 @@ private:
         Press(dialog, IDOK);
     }
 
-    static std::wstring EntryText(HWND combo, int index) {
-        const auto length = SendMessageW(combo, CB_GETLBTEXTLEN, index, 0);
-        if (length < 0) return {};
-        std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
-        SendMessageW(combo, CB_GETLBTEXT, index, reinterpret_cast<LPARAM>(text.data()));
-        text.resize(static_cast<std::size_t>(length));
-        return text;
-    }
+    using Combo = win32::native::ComboBox;
 
     // Selects the first entry of a combo box that fits, with the
     // notification a click on it sends; false when none fits.
-    static bool PickEntry(HWND dialog, int id, const std::function<bool(HWND, int)>& fits) {
-        HWND combo = GetDlgItem(dialog, id);
+    static bool PickEntry(HWND dialog, int id, const std::function<bool(const Combo&, int)>& fits) {
+        Combo combo(GetDlgItem(dialog, id));
         if (!combo) return false;
-        const auto count = static_cast<int>(SendMessageW(combo, CB_GETCOUNT, 0, 0));
+        const int count = combo.Count();
         for (int i = 0; i < count; ++i) {
             if (!fits(combo, i)) continue;
-            SendMessageW(combo, CB_SETCURSEL, i, 0);
+            combo.SetCurSel(i);
             SendMessageW(dialog, WM_COMMAND, MAKEWPARAM(id, CBN_SELCHANGE),
-                         reinterpret_cast<LPARAM>(combo));
+                         reinterpret_cast<LPARAM>(combo.Handle()));
             return true;
         }
         return false;
@@ -666,28 +652,28 @@ private:
         const std::wstring size = std::to_wstring(std::lround(font->size));
         bool fits = std::round(font->size) == font->size && font->size > 0;
         if (!face.empty()) {
-            fits = fits && PickEntry(dialog, kFontFace, [&](HWND combo, int i) {
-                return lstrcmpiW(EntryText(combo, i).c_str(), face.c_str()) == 0;
+            fits = fits && PickEntry(dialog, kFontFace, [&](const Combo& combo, int i) {
+                return lstrcmpiW(combo.Text(i).c_str(), face.c_str()) == 0;
             });
         }
-        fits = fits && PickEntry(dialog, kFontStyle, [&](HWND combo, int i) {
-            const auto style = SendMessageW(combo, CB_GETITEMDATA, i, 0);
+        fits = fits && PickEntry(dialog, kFontStyle, [&](const Combo& combo, int i) {
+            const auto style = combo.ItemData(i);
             return (LOWORD(style) >= FW_BOLD) == font->bold && (HIWORD(style) != 0) == font->italic;
         });
-        if (fits && !PickEntry(dialog, kFontSize, [&](HWND combo, int i) {
-                return EntryText(combo, i) == size;
+        if (fits && !PickEntry(dialog, kFontSize, [&](const Combo& combo, int i) {
+                return combo.Text(i) == size;
             })) {
             // A size the list does not offer is typed in.
-            HWND sizes = GetDlgItem(dialog, kFontSize);
-            SendMessageW(sizes, CB_SETCURSEL, static_cast<WPARAM>(-1), 0);
-            SetWindowTextW(sizes, size.c_str());
+            Combo sizes(GetDlgItem(dialog, kFontSize));
+            sizes.SetCurSel(-1);
+            SetWindowTextW(sizes.Handle(), size.c_str());
         }
         fits = fits && SetCheck(dialog, kFontUnderline, font->underline) &&
                SetCheck(dialog, kFontStrikeout, font->strikethrough);
         HWND colors = GetDlgItem(dialog, kFontColor);
         if (fits && ((colors && IsWindowVisible(colors)) || font->color != 0)) {
-            fits = PickEntry(dialog, kFontColor, [&](HWND combo, int i) {
-                return static_cast<Color>(SendMessageW(combo, CB_GETITEMDATA, i, 0)) == font->color;
+            fits = PickEntry(dialog, kFontColor, [&](const Combo& combo, int i) {
+                return static_cast<Color>(combo.ItemData(i)) == font->color;
             });
         }
         if (!fits) {
@@ -703,14 +689,14 @@ private:
 
     static void AnswerFolderPicker(HWND dialog, const std::vector<std::string>& select,
                                    bool confirm, std::vector<FolderPickerView>* views) {
-        HWND tree = GetDlgItem(dialog, kFolderTree);
+        const win32::native::TreeView tree(GetDlgItem(dialog, kFolderTree));
         HWND ok = GetDlgItem(dialog, IDOK);
         for (const std::string& path : select) {
             const std::wstring wide = win32::Widen(path);
-            const LRESULT before = SendMessageW(tree, TVM_GETNEXTITEM, TVGN_CARET, 0);
+            const HTREEITEM before = tree.Selection();
             // The picker selects the folder's item and notifies the program.
             SendMessageW(dialog, BFFM_SETSELECTIONW, TRUE, reinterpret_cast<LPARAM>(wide.c_str()));
-            if (SendMessageW(tree, TVM_GETNEXTITEM, TVGN_CARET, 0) == before)
+            if (tree.Selection() == before)
                 ADD_FAILURE() << "the folder picker found no item for " << path;
             if (views)
                 views->push_back({IsWindowEnabled(ok) != FALSE,

@@ -9,6 +9,10 @@
 #include <commctrl.h>
 #include <gtest/gtest.h>
 
+#include "forms/win32/edit.h"
+#include "forms/win32/toolbar.h"
+#include "forms/win32/tree_view.h"
+
 #include <algorithm>
 #include <memory>
 #include <sstream>
@@ -17,6 +21,9 @@
 namespace {
 
 using probe::ChildWindow;
+// Wrappers of the controls' messages; those without pointer arguments work
+// across processes as they are.
+namespace native = forms::win32::native;
 
 constexpr wchar_t kCaption[] = L"Orlimar Pavonel Admin 98";
 constexpr wchar_t kOpenTitle[] = L"Vorhandenes Projekt \u00f6ffnen";
@@ -87,7 +94,7 @@ protected:
     // Types text into an edit control: WM_SETTEXT makes it notify its
     // parent of the change as typing does.
     static void Type(HWND edit, const std::wstring& text) {
-        SendMessageW(edit, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()));
+        native::Edit(edit).SetText(text.c_str());
     }
 
     // Chooses a menu entry by its title and text; false when there is none.
@@ -132,28 +139,24 @@ protected:
     // expanded; the items are asked for by handle, which needs no memory in
     // the program.
     HTREEITEM FieldItem(int entry, int field) const {
-        HWND tree = Tree();
-        auto next = [&](HTREEITEM item, WPARAM how) {
-            return reinterpret_cast<HTREEITEM>(
-                SendMessageW(tree, TVM_GETNEXTITEM, how, reinterpret_cast<LPARAM>(item)));
-        };
-        HTREEITEM item = next(next(nullptr, TVGN_ROOT), TVGN_CHILD);
-        for (int i = 0; i < entry && item; ++i) item = next(item, TVGN_NEXT);
+        native::TreeView tree(Tree());
+        HTREEITEM item = tree.Child(tree.Root());
+        for (int i = 0; i < entry && item; ++i) item = tree.NextSibling(item);
         if (!item) return nullptr;
-        SendMessageW(tree, TVM_EXPAND, TVE_EXPAND, reinterpret_cast<LPARAM>(item));
-        item = next(item, TVGN_CHILD);
-        for (int i = 0; i < field && item; ++i) item = next(item, TVGN_NEXT);
+        tree.Expand(item, TVE_EXPAND);
+        item = tree.Child(item);
+        for (int i = 0; i < field && item; ++i) item = tree.NextSibling(item);
         return item;
     }
 
     // Clicks a tree item with the mouse, as the user chooses a field.
     bool ClickTreeItem(HTREEITEM item) const {
-        HWND tree = Tree();
+        native::TreeView tree(Tree());
         if (!item) return false;
-        SendMessageW(tree, TVM_ENSUREVISIBLE, 0, reinterpret_cast<LPARAM>(item));
-        const auto rect = probe::TreeItemRect(tree, item);
+        tree.EnsureVisible(item);
+        const auto rect = probe::TreeItemRect(tree.Handle(), item);
         if (!rect) return false;
-        probe::MoveMouse(probe::ScreenPoint(tree, *rect));
+        probe::MoveMouse(probe::ScreenPoint(tree.Handle(), *rect));
         probe::Click();
         return true;
     }
@@ -251,9 +254,8 @@ TEST_F(AdminProcess, MainWindowShowsItsFrameMenusAndEmptyProject) {
     // fields each. (A page's windows are made when it is first shown.)
     ASSERT_TRUE(Choose(kView, L"&Eintr\u00e4ge\tStrg+E"));
     HWND tree = nullptr;
-    ASSERT_TRUE(probe::WaitUntil([&] { return (tree = FirstOfClass(L"SysTreeView32")) != nullptr; },
-                                 5000));
-    EXPECT_EQ(SendMessageW(tree, TVM_GETCOUNT, 0, 0), 51);
+    ASSERT_TRUE(probe::WaitUntil([&] { return (tree = Tree()) != nullptr; }, 5000));
+    EXPECT_EQ(native::TreeView(tree).Count(), 51);
 }
 
 // Each route to a page brings exactly that page's controls to view and
@@ -403,19 +405,19 @@ TEST_F(AdminProcess, PreviewShowsTheNewProjectsBackgroundColour) {
 TEST_F(AdminProcess, ToolbarButtonsShowTheirTooltipsUnderTheMouse) {
     Start();
     ASSERT_NE(main_, nullptr);
-    HWND toolbar = FirstOfClass(L"ToolbarWindow32");
-    ASSERT_NE(toolbar, nullptr);
-    HWND tips = reinterpret_cast<HWND>(SendMessageW(toolbar, TB_GETTOOLTIPS, 0, 0));
+    const native::Toolbar toolbar(FirstOfClass(L"ToolbarWindow32"));
+    ASSERT_NE(toolbar.Handle(), nullptr);
+    HWND tips = toolbar.ToolTips();
     ASSERT_NE(tips, nullptr);
     const wchar_t* const expected[] = {L"Neu", L"Datei \u00f6ffnen", L"Speichern",
                                        L"Laufwerksassistent", L"\u00dcber..."};
-    ASSERT_EQ(SendMessageW(toolbar, TB_BUTTONCOUNT, 0, 0), 5);
+    ASSERT_EQ(toolbar.ButtonCount(), 5);
     ASSERT_TRUE(probe::BringToFront(main_));
     for (int i = 0; i < 5; ++i) {
         SCOPED_TRACE(i);
-        const auto rect = probe::ToolbarButtonRect(toolbar, i);
+        const auto rect = probe::ToolbarButtonRect(toolbar.Handle(), i);
         ASSERT_TRUE(rect.has_value());
-        probe::MoveMouse(probe::ScreenPoint(toolbar, *rect));
+        probe::MoveMouse(probe::ScreenPoint(toolbar.Handle(), *rect));
         std::wstring shown;
         EXPECT_TRUE(probe::WaitUntil(
             [&] {

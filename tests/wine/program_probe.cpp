@@ -5,10 +5,12 @@
 
 #include <algorithm>
 #include <chrono>
-#include <cstring>
 #include <memory>
 #include <thread>
 
+#include "forms/win32/edit.h"
+#include "forms/win32/toolbar.h"
+#include "forms/win32/tree_view.h"
 #include "menu_reader.h"
 
 namespace probe {
@@ -103,7 +105,9 @@ std::vector<MenuTitle> ReadMenuBarInside(HWND window, int timeoutMs) {
     return bar;
 }
 
-// Memory in another window's process, for messages that pass a pointer.
+// Memory in another window's process, for messages that pass a pointer: the
+// controls' wrappers send its address, the window's process reads and
+// writes there.
 class RemoteMemory {
 public:
     RemoteMemory(HWND window, std::size_t size) : size_(size) {
@@ -123,6 +127,10 @@ public:
     RemoteMemory& operator=(const RemoteMemory&) = delete;
 
     void* Address() const { return address_; }
+    template <class T>
+    T* As() const {
+        return static_cast<T*>(address_);
+    }
     bool Write(const void* from) const {
         SIZE_T written = 0;
         return address_ && WriteProcessMemory(process_, address_, from, size_, &written) &&
@@ -457,24 +465,20 @@ COLORREF ScreenColor(POINT screen) {
 
 std::optional<RECT> ToolbarButtonRect(HWND toolbar, int index) {
     RemoteMemory memory(toolbar, sizeof(RECT));
-    if (!memory.Address()) return std::nullopt;
     RECT rect{};
-    if (!SendMessageW(toolbar, TB_GETITEMRECT, static_cast<WPARAM>(index),
-                      reinterpret_cast<LPARAM>(memory.Address())) ||
+    if (!memory.Address() ||
+        !forms::win32::native::Toolbar(toolbar).GetItemRect(index, memory.As<RECT>()) ||
         !memory.Read(&rect))
         return std::nullopt;
     return rect;
 }
 
 std::optional<RECT> TreeItemRect(HWND tree, HTREEITEM item) {
-    // TVM_GETITEMRECT takes the item in the rectangle it fills.
+    using forms::win32::native::TreeView;
     RemoteMemory memory(tree, sizeof(RECT));
-    RECT rect{};
-    static_assert(sizeof item <= sizeof rect);
-    std::memcpy(&rect, &item, sizeof item);
+    RECT rect = TreeView::ItemInRect(item);
     if (!memory.Address() || !memory.Write(&rect) ||
-        !SendMessageW(tree, TVM_GETITEMRECT, TRUE, reinterpret_cast<LPARAM>(memory.Address())) ||
-        !memory.Read(&rect))
+        !TreeView(tree).GetItemRect(memory.As<RECT>(), true) || !memory.Read(&rect))
         return std::nullopt;
     return rect;
 }
@@ -510,7 +514,7 @@ bool SubmitFileDialog(HWND dialog, const std::wstring& path) {
     }
     if (!field) field = GetDlgItem(dialog, kFileNameEdit);
     if (!field) return false;
-    SendMessageW(field, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(path.c_str()));
+    forms::win32::native::Edit(field).SetText(path.c_str());
     return PressButton(dialog, IDOK);
 }
 

@@ -159,7 +159,7 @@ COLORREF ScreenColor(POINT screen);
 // ---- Controls of another process -----------------------------------------------------------
 
 // The rectangle of a toolbar's button (client coordinates of the toolbar),
-// asked with TB_GETITEMRECT through memory in the toolbar's process.
+// asked through memory in the toolbar's process.
 std::optional<RECT> ToolbarButtonRect(HWND toolbar, int index);
 // The rectangle of a tree item's text (client coordinates of the tree).
 std::optional<RECT> TreeItemRect(HWND tree, HTREEITEM item);
