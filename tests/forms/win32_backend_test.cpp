@@ -507,6 +507,53 @@ TEST_F(Win32BackendTest, TopMostKeepsTheWindowAboveAndShowsIt) {
     EXPECT_EQ(GetWindowLongPtrW(Handle(form), GWL_EXSTYLE) & WS_EX_TOPMOST, 0);
 }
 
+// The form's own mouse events and its controls' report the same buttons
+// and keys; Alt comes from the key state, as the message does not carry it.
+TEST_F(Win32BackendTest, MouseMovesOfFormsAndControlsReportButtonsShiftCtrlAndAlt) {
+    Form form(app);
+    form.SetClientSize(3000, 1500);
+    Label label(form);
+    label.Move(1500, 150, 1200, 300);
+    form.Show();
+    std::vector<MouseState> seen;
+    form.MouseMove = [&](const MouseState& state) { seen.push_back(state); };
+    label.MouseMove = form.MouseMove;
+    struct Case {
+        WPARAM keys;
+        bool alt;
+        int button;
+        int shift;
+    };
+    const Case cases[] = {
+        {MK_LBUTTON, false, 1, 0},
+        {MK_RBUTTON | MK_SHIFT, false, 2, 1},
+        {MK_MBUTTON | MK_CONTROL, false, 4, 2},
+        {0, true, 0, 4},
+        {MK_LBUTTON | MK_SHIFT | MK_CONTROL, true, 1, 7},
+    };
+    const Control* const targets[] = {&form, &label};
+    for (const Control* target : targets) {
+        for (const Case& c : cases) {
+            SCOPED_TRACE(::testing::Message() << (target == &form ? "form" : "label") << " keys "
+                                              << c.keys << (c.alt ? " alt" : ""));
+            BYTE keys[256];
+            GetKeyboardState(keys);
+            const BYTE menu = keys[VK_MENU];
+            keys[VK_MENU] = c.alt ? 0x80 : 0;
+            SetKeyboardState(keys);
+            seen.clear();
+            SendMessageW(Handle(*target), WM_MOUSEMOVE, c.keys, MAKELPARAM(4, 6));
+            keys[VK_MENU] = menu;
+            SetKeyboardState(keys);
+            ASSERT_EQ(seen.size(), 1u);
+            EXPECT_EQ(seen[0].button, c.button);
+            EXPECT_EQ(seen[0].shift, c.shift);
+            EXPECT_EQ(seen[0].x, MulDiv(4, 1440, Dpi()));
+            EXPECT_EQ(seen[0].y, MulDiv(6, 1440, Dpi()));
+        }
+    }
+}
+
 TEST_F(Win32BackendTest, EnterPressesTheFocusedButtonAndDefaultFollows) {
     Form form(app);
     form.SetClientSize(4000, 2000);

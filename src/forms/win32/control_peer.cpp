@@ -19,19 +19,6 @@ constexpr wchar_t kPeerProperty[] = L"KelvoControlPeer";
 // names the peer answering for what it sends.
 constexpr wchar_t kSenderProperty[] = L"KelvoSenderPeer";
 
-MouseState MouseStateOf(WPARAM wParam, LPARAM lParam, const Dpi& dpi) {
-    MouseState state;
-    if (wParam & MK_LBUTTON) state.button |= 1;
-    if (wParam & MK_RBUTTON) state.button |= 2;
-    if (wParam & MK_MBUTTON) state.button |= 4;
-    if (wParam & MK_SHIFT) state.shift |= 1;
-    if (wParam & MK_CONTROL) state.shift |= 2;
-    if (GetKeyState(VK_MENU) < 0) state.shift |= 4;
-    state.x = dpi.TwipsX(GET_X_LPARAM(lParam));
-    state.y = dpi.TwipsY(GET_Y_LPARAM(lParam));
-    return state;
-}
-
 // Whether what the user does in the control's window should reach the
 // model: not while its form is being loaded (the peers fill their windows)
 // or unloaded (the windows go, and take their items with them).
@@ -43,6 +30,20 @@ bool HoldsFocus(HWND hwnd) {
 }
 
 }  // namespace
+
+MouseState MouseStateOf(WPARAM wParam, LPARAM lParam, const Dpi& dpi) {
+    MouseState state;
+    if (wParam & MK_LBUTTON) state.button |= 1;
+    if (wParam & MK_RBUTTON) state.button |= 2;
+    if (wParam & MK_MBUTTON) state.button |= 4;
+    if (wParam & MK_SHIFT) state.shift |= 1;
+    if (wParam & MK_CONTROL) state.shift |= 2;
+    // The mouse message does not say whether Alt is down; the key state does.
+    if (GetKeyState(VK_MENU) < 0) state.shift |= 4;
+    state.x = dpi.TwipsX(GET_X_LPARAM(lParam));
+    state.y = dpi.TwipsY(GET_Y_LPARAM(lParam));
+    return state;
+}
 
 ControlPeer::ControlPeer(Control& control, Win32Backend& backend)
     : control_(control), backend_(backend) {}

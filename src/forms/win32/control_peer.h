@@ -16,6 +16,7 @@
 
 namespace forms::win32 {
 
+struct Dpi;
 class FormWindow;
 class Win32Backend;
 
@@ -129,6 +130,11 @@ private:
 // form window, the picture boxes and the frames all route through here.
 // True when a peer answered; result then holds the answer.
 bool RouteToControl(HWND parent, UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result);
+
+// The buttons, Shift, Ctrl and Alt and the place in twips of a mouse
+// message (WM_MOUSEMOVE, ...), as the forms' and controls' mouse events
+// report them.
+MouseState MouseStateOf(WPARAM wParam, LPARAM lParam, const Dpi& dpi);
 
 // Marks hwnd, a helper window made by peer's control (a tooltip window),
 // as sending for peer; null removes the mark.

@@ -1,7 +1,5 @@
 #include "forms/win32/form_window.h"
 
-#include <windowsx.h>
-
 #include "forms/win32/backend.h"
 #include "forms/win32/control_peer.h"
 #include "forms/win32/pictures.h"
@@ -274,19 +272,9 @@ LRESULT FormWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
         // steps run now.
         if (wParam) form_.RaiseSessionEnd();
         return 0;
-    case WM_MOUSEMOVE: {
-        const Dpi& dpi = backend_.GetDpi();
-        MouseState state;
-        if (wParam & MK_LBUTTON) state.button |= 1;
-        if (wParam & MK_RBUTTON) state.button |= 2;
-        if (wParam & MK_MBUTTON) state.button |= 4;
-        if (wParam & MK_SHIFT) state.shift |= 1;
-        if (wParam & MK_CONTROL) state.shift |= 2;
-        state.x = dpi.TwipsX(GET_X_LPARAM(lParam));
-        state.y = dpi.TwipsY(GET_Y_LPARAM(lParam));
-        form_.RaiseMouseMove(state);
+    case WM_MOUSEMOVE:
+        form_.RaiseMouseMove(MouseStateOf(wParam, lParam, backend_.GetDpi()));
         return 0;
-    }
     case WM_LBUTTONUP:
         form_.RaiseClick();
         return 0;
