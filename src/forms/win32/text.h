@@ -7,11 +7,14 @@
 #include <string>
 
 #include "forms/types.h"
+#include "os/win32/wide.h"
 
 namespace forms::win32 {
 
-std::wstring Widen(const std::string& text);
-std::string Narrow(const std::wstring& text);
+// The OS layer's conversions, which guard the sizes the Win32 functions take.
+using os::win32::Narrow;
+using os::win32::Widen;
+
 // The text of a window, as UTF-8.
 std::string WindowText(HWND hwnd);
 
