@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "forms/driver.h"
+#include "forms/message_recorder.h"
 #include "forms/win32/backend.h"
 #include "forms/win32/combo_box.h"
 #include "forms/win32/status_bar.h"
@@ -231,6 +232,8 @@ protected:
         form.Refresh();
         driver->PumpUntil([] { return false; }, 0);
     }
+    // Handles messages until none waits and no window waits to be painted.
+    bool Settle() { return driver->PumpUntil(&testing::QueueSettled, 5000); }
 
     std::unique_ptr<testing::Driver> driver = testing::MakeDriver();
     Application app{driver->GetBackend()};
@@ -1006,6 +1009,200 @@ TEST_F(Win32BackendTest, ListsAndRangesOfTheWindowsFollowTheModel) {
     const win32::native::TabControl tabsView(Handle(tabs));
     EXPECT_EQ(tabsView.Count(), 2);
     EXPECT_EQ(tabsView.CurSel(), 1);
+}
+
+// ---- Message traffic ---------------------------------------------------------------
+
+using testing::MessageRecorder;
+using testing::RecordedMessage;
+
+// Controls of every kind that shows a caption or colours, on a form that
+// is shown and painted.
+class Win32TrafficTest : public Win32BackendTest {
+protected:
+    void SetUp() override {
+        Win32BackendTest::SetUp();
+        form.SetClientSize(9000, 6000);
+        label.Move(120, 120, 2000, 300);
+        clear.SetTransparent(true);
+        clear.Move(120, 500, 2000, 300);
+        button.Move(120, 900, 2000, 375);
+        text.Move(120, 1400, 2000, 315);
+        option.Move(120, 1900, 2000, 300);
+        frame.Move(3000, 120, 2500, 1500);
+        box.Move(3000, 1800, 2500, 1500);
+        tree.Move(6000, 120, 2500, 2500);
+        tree.AddNode(0, "root", "Projekt", 0);
+        status.Move(0, 5700, 9000, 300);
+        for (auto& [control, name] : Named()) {
+            control->SetCaption(name);
+            control->SetForeColor(RGB(0, 0, 0x80));
+            control->SetBackColor(RGB(0xE0, 0xE0, 0xE0));
+        }
+        form.Show();
+        PaintNow(form);
+        ASSERT_TRUE(Settle());
+    }
+
+    std::vector<std::pair<Control*, std::string>> Named() {
+        return {{&label, "label"},   {&clear, "transparent label"}, {&button, "button"},
+                {&text, "text box"}, {&option, "option button"},    {&frame, "frame"},
+                {&box, "picture box"}, {&tree, "tree view"},        {&status, "status bar"}};
+    }
+
+    Form form{app};
+    Label label{form}, clear{form};
+    CommandButton button{form};
+    TextBox text{form};
+    OptionButton option{form};
+    Frame frame{form};
+    PictureBox box{form};
+    TreeView tree{form};
+    StatusBar status{form};
+};
+
+// A label told its text again on every mouse move must not flicker: what a
+// control has already reaches its window as nothing at all.
+TEST_F(Win32TrafficTest, CaptionsAndColoursAControlHasAlreadySendItNothing) {
+    MessageRecorder recorder{WM_SETTEXT, SB_SETTEXTW, TVM_SETBKCOLOR, TVM_SETTEXTCOLOR,
+                             WM_PAINT, WM_ERASEBKGND, WM_NCPAINT};
+    for (auto& [control, name] : Named()) recorder.Watch(Handle(*control), name);
+    for (auto& [control, name] : Named()) {
+        control->SetCaption(control->Caption());
+        control->SetForeColor(control->ForeColor());
+        control->SetBackColor(control->BackColor());
+    }
+    ASSERT_TRUE(Settle());
+    EXPECT_EQ(recorder.Messages(), std::vector<RecordedMessage>{});
+}
+
+// A new colour invalidates the control: it paints once when the messages
+// come, not while the program sets it. So does a label's new caption, which
+// the backend repaints with what lies behind the label (the buttons and the
+// status bar draw their new text themselves at once).
+TEST_F(Win32TrafficTest, ANewColourOrLabelCaptionPaintsTheControlOnceAfterTheUpdate) {
+    enum class Change { Caption, ForeColor, BackColor };
+    const char* const changes[] = {"Caption", "ForeColor", "BackColor"};
+    struct Case {
+        Control* control;
+        const char* name;
+        Change change;
+    };
+    const Case cases[] = {
+        {&label, "label", Change::Caption},
+        {&label, "label", Change::ForeColor},
+        {&label, "label", Change::BackColor},
+        {&clear, "transparent label", Change::Caption},
+        {&clear, "transparent label", Change::ForeColor},
+        {&text, "text box", Change::ForeColor},
+        {&text, "text box", Change::BackColor},
+        {&option, "option button", Change::ForeColor},
+        {&option, "option button", Change::BackColor},
+        {&frame, "frame", Change::ForeColor},
+        {&frame, "frame", Change::BackColor},
+        {&box, "picture box", Change::BackColor},
+        {&tree, "tree view", Change::ForeColor},
+        {&tree, "tree view", Change::BackColor},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(::testing::Message() << c.name << " " << changes[static_cast<int>(c.change)]);
+        MessageRecorder recorder{WM_SETTEXT, WM_PAINT};
+        recorder.Watch(Handle(*c.control), c.name);
+        std::vector<RecordedMessage> atOnce;
+        switch (c.change) {
+        case Change::Caption:
+            c.control->SetCaption(c.control->Caption() + " neu");
+            atOnce = testing::Sequence(c.name, {WM_SETTEXT});
+            break;
+        case Change::ForeColor:
+            c.control->SetForeColor(c.control->ForeColor() ^ 0x204060);
+            break;
+        case Change::BackColor:
+            c.control->SetBackColor(c.control->BackColor() ^ 0x204060);
+            break;
+        }
+        EXPECT_EQ(recorder.Messages(), atOnce);
+        ASSERT_TRUE(Settle());
+        atOnce.push_back({c.name, WM_PAINT});
+        EXPECT_EQ(recorder.Messages(), atOnce);
+    }
+}
+
+// The pages of a stacked set lie in one place: the page that goes behind
+// is hidden without painting what is on it, the page that comes paints
+// each of its windows once, and the page that is in front already paints
+// nothing when it is shown again.
+TEST_F(Win32BackendTest, HidingAStackedPagePaintsNothingOnIt) {
+    Form form(app);
+    form.SetClientSize(6000, 4000);
+    ControlArray<PictureBox> pages(form, 2);
+    // What lies on a page, with the page itself first.
+    struct Page {
+        explicit Page(PictureBox& page)
+            : label(page.Parent()), clear(page.Parent()), button(page.Parent()),
+              text(page.Parent()), frame(page.Parent()), option(page.Parent()) {
+            page.SetBorder(false);
+            page.Move(120, 120, 5000, 3000);
+            Control* const onPage[] = {&label, &clear, &button, &text, &frame};
+            for (Control* control : onPage) control->SetContainer(page);
+            option.SetContainer(frame);
+            clear.SetTransparent(true);
+            label.Move(120, 120, 2000, 300);
+            clear.Move(2400, 120, 2000, 300);
+            button.Move(120, 600, 2000, 375);
+            text.Move(120, 1200, 2000, 315);
+            frame.Move(2400, 600, 2400, 1500);
+            option.Move(150, 300, 2000, 300);
+            windows = {{&page, "page"}, {&label, "label"}, {&clear, "transparent label"},
+                       {&button, "button"}, {&text, "text box"}, {&frame, "frame"},
+                       {&option, "option button in the frame"}};
+        }
+        Label label, clear;
+        CommandButton button;
+        TextBox text;
+        Frame frame;
+        OptionButton option;
+        std::vector<std::pair<const Control*, std::string>> windows;
+    };
+    const std::unique_ptr<Page> content[] = {std::make_unique<Page>(pages[0]),
+                                             std::make_unique<Page>(pages[1])};
+    ShowStackedPage(pages, 0);
+    form.Show();
+    // Both pages once on the screen, so that both have their windows.
+    ShowStackedPage(pages, 1);
+    ShowStackedPage(pages, 0);
+    content[0]->text.SetFocus();
+    PaintNow(form);
+    ASSERT_TRUE(Settle());
+
+    MessageRecorder recorder{WM_PAINT};
+    auto nameOf = [](std::size_t page, const std::string& part) {
+        return part + " of page " + std::to_string(page);
+    };
+    for (std::size_t page = 0; page < 2; ++page)
+        for (const auto& [control, part] : content[page]->windows)
+            recorder.Watch(Handle(*control), nameOf(page, part));
+
+    struct Step {
+        std::size_t shown;
+        bool comes;  // else it is in front already
+    };
+    for (const Step step : {Step{1, true}, Step{0, true}, Step{0, false}}) {
+        SCOPED_TRACE(::testing::Message() << "page " << step.shown << " shown");
+        recorder.Clear();
+        ShowStackedPage(pages, step.shown);
+        ASSERT_TRUE(Settle());
+        for (std::size_t page = 0; page < 2; ++page) {
+            const bool paints = page == step.shown && step.comes;
+            for (const auto& [control, part] : content[page]->windows) {
+                const std::string name = nameOf(page, part);
+                EXPECT_EQ(recorder.MessagesOf(name),
+                          testing::Sequence(name, paints ? std::initializer_list<UINT>{WM_PAINT}
+                                                         : std::initializer_list<UINT>{}));
+            }
+            EXPECT_EQ(IsWindowVisible(Handle(pages[page])) != FALSE, page == step.shown);
+        }
+    }
 }
 
 }  // namespace
