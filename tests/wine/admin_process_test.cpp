@@ -14,6 +14,7 @@
 #include "forms/win32/tree_view.h"
 
 #include <algorithm>
+#include <cstdlib>
 #include <memory>
 #include <sstream>
 #include <thread>
@@ -150,13 +151,25 @@ protected:
     }
 
     // Clicks a tree item with the mouse, as the user chooses a field.
-    bool ClickTreeItem(HTREEITEM item) const {
+    // Two clicks on one spot within the double-click time are a double
+    // click, which the tree takes for opening or closing the item rather
+    // than for choosing it: a click on the spot of the one before goes
+    // beside it, still on the item's text.
+    bool ClickTreeItem(HTREEITEM item) {
         native::TreeView tree(Tree());
         if (!item) return false;
         tree.EnsureVisible(item);
-        const auto rect = probe::TreeItemRect(tree.Handle(), item);
+        auto rect = probe::TreeItemRect(tree.Handle(), item);
         if (!rect) return false;
-        probe::MoveMouse(probe::ScreenPoint(tree.Handle(), *rect));
+        POINT point = probe::ScreenPoint(tree.Handle(), *rect);
+        const int apart = GetSystemMetrics(SM_CXDOUBLECLK);
+        if (std::abs(point.x - lastTreeClick_.x) < apart &&
+            std::abs(point.y - lastTreeClick_.y) < apart) {
+            OffsetRect(&*rect, (rect->right - rect->left) / 4, 0);
+            point = probe::ScreenPoint(tree.Handle(), *rect);
+        }
+        lastTreeClick_ = point;
+        probe::MoveMouse(point);
         probe::Click();
         return true;
     }
@@ -215,6 +228,7 @@ protected:
     std::unique_ptr<probe::TempFolder> folder_;
     std::unique_ptr<probe::Program> program_;
     HWND main_ = nullptr;
+    POINT lastTreeClick_{-1000, -1000};  // on the screen
 };
 
 TEST_F(AdminProcess, MainWindowShowsItsFrameMenusAndEmptyProject) {
