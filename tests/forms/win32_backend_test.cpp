@@ -17,6 +17,7 @@
 #include "forms/win32/tab_control.h"
 #include "forms/win32/toolbar.h"
 #include "forms/win32/tree_view.h"
+#include "support/temp_folder.h"
 
 namespace forms {
 namespace {
@@ -197,30 +198,11 @@ Bytes MakeIco(int size) {
 
 class Win32BackendTest : public ::testing::Test {
 protected:
-    void SetUp() override {
-        wchar_t temp[MAX_PATH];
-        GetTempPathW(MAX_PATH, temp);
-        folder_ = std::wstring(temp) + L"kelvo-win32-test-" +
-                  std::to_wstring(GetCurrentProcessId());
-        CreateDirectoryW(folder_.c_str(), nullptr);
-    }
-    void TearDown() override {
-        for (const std::wstring& file : files_) DeleteFileW(file.c_str());
-        RemoveDirectoryW(folder_.c_str());
-    }
-
     // Writes a file into the test folder; returns its path as UTF-8.
     std::string WriteFile(const std::string& name, const Bytes& bytes) {
-        const std::wstring path = folder_ + L"\\" + std::wstring(name.begin(), name.end());
-        HANDLE file = CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
-                                  FILE_ATTRIBUTE_NORMAL, nullptr);
-        DWORD written = 0;
-        ::WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
-        CloseHandle(file);
-        files_.push_back(path);
-        return Folder() + "\\" + name;
+        return folder_.WriteFile(name, std::string(bytes.begin(), bytes.end()));
     }
-    std::string Folder() const { return std::string(folder_.begin(), folder_.end()); }
+    std::string Folder() const { return test_support::Utf8(folder_.Path()); }
     int Dpi() const {
         HDC screen = GetDC(nullptr);
         const int dpi = GetDeviceCaps(screen, LOGPIXELSX);
@@ -237,8 +219,7 @@ protected:
 
     std::unique_ptr<testing::Driver> driver = testing::MakeDriver();
     Application app{driver->GetBackend()};
-    std::wstring folder_;
-    std::vector<std::wstring> files_;
+    test_support::TempFolder folder_;
 };
 
 HWND Handle(const Control& control) { return reinterpret_cast<HWND>(control.NativeHandle()); }

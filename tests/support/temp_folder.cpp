@@ -41,11 +41,19 @@ TempFolder::TempFolder() {
 }
 
 TempFolder::~TempFolder() {
-    std::error_code ignored;
-    // A test may have taken away the owner's rights to see a failure.
-    std::filesystem::permissions(path_, std::filesystem::perms::owner_all,
-                                 std::filesystem::perm_options::add, ignored);
-    std::filesystem::remove_all(path_, ignored);
+    // A test may have taken away the owner's rights, or made files
+    // read-only, to see a failure: they are given back first.
+    const auto writable = [](const std::filesystem::path& path) {
+        std::error_code ignored;
+        std::filesystem::permissions(path, std::filesystem::perms::owner_all,
+                                     std::filesystem::perm_options::add, ignored);
+    };
+    writable(path_);
+    std::error_code error;
+    for (auto it = std::filesystem::recursive_directory_iterator(path_, error);
+         !error && it != std::filesystem::recursive_directory_iterator(); it.increment(error))
+        writable(it->path());
+    std::filesystem::remove_all(path_, error);
 }
 
 std::string TempFolder::operator/(const std::string& name) const {

@@ -4,9 +4,7 @@
 #include <shellapi.h>
 
 #include <algorithm>
-#include <chrono>
 #include <memory>
-#include <thread>
 
 #include "forms/win32/edit.h"
 #include "forms/win32/toolbar.h"
@@ -152,37 +150,6 @@ void Send(std::vector<INPUT>& inputs) {
 }
 
 }  // namespace
-
-bool WaitUntil(const std::function<bool()>& condition, int timeoutMs) {
-    const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(timeoutMs);
-    while (true) {
-        if (condition()) return true;
-        if (std::chrono::steady_clock::now() > deadline) return false;
-        std::this_thread::sleep_for(std::chrono::milliseconds(20));
-    }
-}
-
-TempFolder::TempFolder() {
-    wchar_t base[MAX_PATH];
-    GetTempPathW(MAX_PATH, base);
-    for (unsigned n = GetTickCount();; ++n) {
-        path_ = std::wstring(base) + L"kelvo-test-" + std::to_wstring(n);
-        if (CreateDirectoryW(path_.c_str(), nullptr)) break;
-    }
-}
-
-TempFolder::~TempFolder() {
-    // Read-only files (a test may make some) would stay behind.
-    for (const std::wstring& name : FileNames())
-        SetFileAttributesW((path_ + L"\\" + name).c_str(), FILE_ATTRIBUTE_NORMAL);
-    // SHFileOperation wants a double-NUL-terminated list.
-    std::wstring from = path_ + L'\0';
-    SHFILEOPSTRUCTW operation{};
-    operation.wFunc = FO_DELETE;
-    operation.pFrom = from.c_str();
-    operation.fFlags = FOF_NO_UI;
-    SHFileOperationW(&operation);
-}
 
 void TempFolder::WriteFile(const std::wstring& name, const std::string& bytes) const {
     HANDLE file = CreateFileW((path_ + L"\\" + name).c_str(), GENERIC_WRITE, 0, nullptr,

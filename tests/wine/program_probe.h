@@ -14,15 +14,15 @@
 #include <string>
 #include <vector>
 
+#include "support/temp_folder.h"
+#include "support/wait.h"
+
 namespace probe {
 
-// A fresh folder under the temporary folder, removed with its content.
+// The tests' temporary folder with Windows paths: a fresh folder under the
+// temporary folder, removed with its content.
 class TempFolder {
 public:
-    TempFolder();
-    ~TempFolder();
-    TempFolder(const TempFolder&) = delete;
-    TempFolder& operator=(const TempFolder&) = delete;
     const std::wstring& Path() const { return path_; }
     // Writes bytes (ANSI text for project files) into a file of the folder.
     void WriteFile(const std::wstring& name, const std::string& bytes) const;
@@ -31,7 +31,8 @@ public:
     std::vector<std::wstring> FileNames() const;
 
 private:
-    std::wstring path_;
+    test_support::TempFolder folder_;
+    std::wstring path_ = folder_.Path().wstring();
 };
 
 // The folder that holds the running test program.
@@ -44,8 +45,8 @@ std::wstring FileVersion(const std::wstring& program);
 // The whole content of a file; nullopt when it cannot be read.
 std::optional<std::string> ReadFileBytes(const std::wstring& path);
 
-// Polls condition every 20 ms until it holds (true) or timeoutMs passes.
-bool WaitUntil(const std::function<bool()>& condition, int timeoutMs = 15000);
+// Polls condition until it holds (true) or timeoutMs passes.
+using test_support::WaitUntil;
 
 struct ChildWindow {
     HWND handle;
