@@ -94,4 +94,11 @@ private:
                                   0xFFFFFF, 0xFFFFFF, 0xFFFFFF, 0xFFFFFF};
 };
 
+// The peer of control, made for the backend: what the MakePeer of each
+// control class returns.
+template <class PeerType, class ControlType>
+std::unique_ptr<Peer> NewPeer(Backend& backend, ControlType& control) {
+    return std::make_unique<PeerType>(control, static_cast<Win32Backend&>(backend));
+}
+
 }  // namespace forms::win32

@@ -84,10 +84,6 @@ private:
 
 }  // namespace forms::win32
 
-namespace forms {
-
-std::unique_ptr<Peer> MakePeer(Backend& backend, CommandButton& button) {
-    return std::make_unique<win32::ButtonPeer>(button, static_cast<win32::Win32Backend&>(backend));
+std::unique_ptr<forms::Peer> forms::MakePeer(Backend& backend, CommandButton& button) {
+    return win32::NewPeer<win32::ButtonPeer>(backend, button);
 }
-
-}  // namespace forms

@@ -113,10 +113,6 @@ private:
 
 }  // namespace forms::win32
 
-namespace forms {
-
-std::unique_ptr<Peer> MakePeer(Backend& backend, ComboBox& box) {
-    return std::make_unique<win32::ComboBoxPeer>(box, static_cast<win32::Win32Backend&>(backend));
+std::unique_ptr<forms::Peer> forms::MakePeer(Backend& backend, ComboBox& box) {
+    return win32::NewPeer<win32::ComboBoxPeer>(backend, box);
 }
-
-}  // namespace forms

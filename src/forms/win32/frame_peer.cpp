@@ -63,10 +63,6 @@ protected:
 
 }  // namespace forms::win32
 
-namespace forms {
-
-std::unique_ptr<Peer> MakePeer(Backend& backend, Frame& frame) {
-    return std::make_unique<win32::FramePeer>(frame, static_cast<win32::Win32Backend&>(backend));
+std::unique_ptr<forms::Peer> forms::MakePeer(Backend& backend, Frame& frame) {
+    return win32::NewPeer<win32::FramePeer>(backend, frame);
 }
-
-}  // namespace forms

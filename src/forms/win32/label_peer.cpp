@@ -96,10 +96,6 @@ private:
 
 }  // namespace forms::win32
 
-namespace forms {
-
-std::unique_ptr<Peer> MakePeer(Backend& backend, Label& label) {
-    return std::make_unique<win32::LabelPeer>(label, static_cast<win32::Win32Backend&>(backend));
+std::unique_ptr<forms::Peer> forms::MakePeer(Backend& backend, Label& label) {
+    return win32::NewPeer<win32::LabelPeer>(backend, label);
 }
-
-}  // namespace forms

@@ -88,10 +88,6 @@ private:
 
 }  // namespace forms::win32
 
-namespace forms {
-
-std::unique_ptr<Peer> MakePeer(Backend& backend, OptionButton& option) {
-    return std::make_unique<win32::OptionButtonPeer>(option, static_cast<win32::Win32Backend&>(backend));
+std::unique_ptr<forms::Peer> forms::MakePeer(Backend& backend, OptionButton& option) {
+    return win32::NewPeer<win32::OptionButtonPeer>(backend, option);
 }
-
-}  // namespace forms

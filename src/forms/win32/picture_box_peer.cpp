@@ -120,10 +120,6 @@ void RegisterPictureBoxClass(HINSTANCE instance) {
 
 }  // namespace forms::win32
 
-namespace forms {
-
-std::unique_ptr<Peer> MakePeer(Backend& backend, PictureBox& box) {
-    return std::make_unique<win32::PictureBoxPeer>(box, static_cast<win32::Win32Backend&>(backend));
+std::unique_ptr<forms::Peer> forms::MakePeer(Backend& backend, PictureBox& box) {
+    return win32::NewPeer<win32::PictureBoxPeer>(backend, box);
 }
-
-}  // namespace forms

@@ -36,10 +36,6 @@ private:
 
 }  // namespace forms::win32
 
-namespace forms {
-
-std::unique_ptr<Peer> MakePeer(Backend& backend, ProgressBar& bar) {
-    return std::make_unique<win32::ProgressBarPeer>(bar, static_cast<win32::Win32Backend&>(backend));
+std::unique_ptr<forms::Peer> forms::MakePeer(Backend& backend, ProgressBar& bar) {
+    return win32::NewPeer<win32::ProgressBarPeer>(backend, bar);
 }
-
-}  // namespace forms

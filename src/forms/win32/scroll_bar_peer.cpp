@@ -82,10 +82,6 @@ private:
 
 }  // namespace forms::win32
 
-namespace forms {
-
-std::unique_ptr<Peer> MakePeer(Backend& backend, ScrollBar& bar) {
-    return std::make_unique<win32::ScrollBarPeer>(bar, static_cast<win32::Win32Backend&>(backend));
+std::unique_ptr<forms::Peer> forms::MakePeer(Backend& backend, ScrollBar& bar) {
+    return win32::NewPeer<win32::ScrollBarPeer>(backend, bar);
 }
-
-}  // namespace forms

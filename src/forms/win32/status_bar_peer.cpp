@@ -40,10 +40,6 @@ private:
 
 }  // namespace forms::win32
 
-namespace forms {
-
-std::unique_ptr<Peer> MakePeer(Backend& backend, StatusBar& bar) {
-    return std::make_unique<win32::StatusBarPeer>(bar, static_cast<win32::Win32Backend&>(backend));
+std::unique_ptr<forms::Peer> forms::MakePeer(Backend& backend, StatusBar& bar) {
+    return win32::NewPeer<win32::StatusBarPeer>(backend, bar);
 }
-
-}  // namespace forms

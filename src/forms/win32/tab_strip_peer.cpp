@@ -80,10 +80,6 @@ private:
 
 }  // namespace forms::win32
 
-namespace forms {
-
-std::unique_ptr<Peer> MakePeer(Backend& backend, TabStrip& strip) {
-    return std::make_unique<win32::TabStripPeer>(strip, static_cast<win32::Win32Backend&>(backend));
+std::unique_ptr<forms::Peer> forms::MakePeer(Backend& backend, TabStrip& strip) {
+    return win32::NewPeer<win32::TabStripPeer>(backend, strip);
 }
-
-}  // namespace forms

@@ -103,10 +103,6 @@ private:
 
 }  // namespace forms::win32
 
-namespace forms {
-
-std::unique_ptr<Peer> MakePeer(Backend& backend, TextBox& textBox) {
-    return std::make_unique<win32::TextBoxPeer>(textBox, static_cast<win32::Win32Backend&>(backend));
+std::unique_ptr<forms::Peer> forms::MakePeer(Backend& backend, TextBox& textBox) {
+    return win32::NewPeer<win32::TextBoxPeer>(backend, textBox);
 }
-
-}  // namespace forms

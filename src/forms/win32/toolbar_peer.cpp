@@ -105,10 +105,6 @@ private:
 
 }  // namespace forms::win32
 
-namespace forms {
-
-std::unique_ptr<Peer> MakePeer(Backend& backend, Toolbar& toolbar) {
-    return std::make_unique<win32::ToolbarPeer>(toolbar, static_cast<win32::Win32Backend&>(backend));
+std::unique_ptr<forms::Peer> forms::MakePeer(Backend& backend, Toolbar& toolbar) {
+    return win32::NewPeer<win32::ToolbarPeer>(backend, toolbar);
 }
-
-}  // namespace forms

@@ -198,10 +198,6 @@ private:
 
 }  // namespace forms::win32
 
-namespace forms {
-
-std::unique_ptr<Peer> MakePeer(Backend& backend, TreeView& tree) {
-    return std::make_unique<win32::TreeViewPeer>(tree, static_cast<win32::Win32Backend&>(backend));
+std::unique_ptr<forms::Peer> forms::MakePeer(Backend& backend, TreeView& tree) {
+    return win32::NewPeer<win32::TreeViewPeer>(backend, tree);
 }
-
-}  // namespace forms
