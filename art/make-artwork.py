@@ -278,10 +278,14 @@ def hue(h):
     return tuple(127.5 + 127.5 * math.cos(2 * math.pi * (h - off)) for off in (0.0, 1 / 3, 2 / 3))
 
 
-def disc(cx, cy, radius, hole=None, sheen=0.8, rim=(90, 92, 104)):
-    """A compact disc seen from above: silver with rainbow sheen, clear hub."""
+def disc(cx, cy, radius, hole=None, sheen=0.8, rim=(90, 92, 104), k=1.0):
+    """A compact disc seen from above: silver with rainbow sheen, clear hub.
+
+    A picture drawn k times its size passes k, so the rim keeps its width
+    (never less than 0.6 pixels at 100 %) to the rest of the disc.
+    """
     hole = radius * 0.2 if hole is None else hole
-    edge = max(0.6, radius * 0.04)
+    edge = max(0.6, radius / k * 0.04) * k
 
     def shade(x, y):
         dx, dy = x - cx, y - cy
@@ -423,11 +427,20 @@ GLYPHS = {
 
 
 def text_width(text, scale):
-    return (len(text) * 6 - 1) * scale
+    return int(math.floor((len(text) * 6 - 1) * scale + 0.5))
+
+
+def block(d, scale):
+    """The block of a letter's grid holding offset d from its start.
+
+    Blocks begin on whole pixels, at their place rounded, so a scale like
+    1.5 gives blocks of 2 and 1 pixels, each one crisp.
+    """
+    return int(math.ceil((math.floor(d) + 0.5) / scale)) - 1
 
 
 def text(x0, y0, s, scale, colour):
-    """Block letters; colour may be a function of (x, y)."""
+    """Block letters, (x0, y0) on whole pixels; colour may be a function of (x, y)."""
     cells = set()
     for i, ch in enumerate(s):
         for row, bits in enumerate(GLYPHS[ch]):
@@ -436,9 +449,9 @@ def text(x0, y0, s, scale, colour):
                     cells.add((i * 6 + col, row))
 
     def shade(x, y):
-        if (int((x - x0) // scale), int((y - y0) // scale)) not in cells:
-            return None
         if x < x0 or y < y0:
+            return None
+        if (block(x - x0, scale), block(y - y0, scale)) not in cells:
             return None
         return colour(x, y) if callable(colour) else colour
 
@@ -446,7 +459,7 @@ def text(x0, y0, s, scale, colour):
 
 
 def shadowed_text(c, x, y, s, scale, colour, shadow=(0, 0, 0, 0.55), depth=None):
-    depth = max(1, scale // 2) if depth is None else depth
+    depth = max(1, int(scale) // 2) if depth is None else depth
     c.layer(*text(x + depth, y + depth, s, scale, shadow))
     c.layer(*text(x, y, s, scale, colour))
 
@@ -486,11 +499,81 @@ def along(x0, y0, x1, y1):
     return to, n
 
 
+def inset(points, d):
+    """The polygon with every side moved inwards by d, corners kept sharp:
+    the fill inside an outline d wide."""
+    n = len(points)
+    area = sum(points[i][0] * points[(i + 1) % n][1] - points[(i + 1) % n][0] * points[i][1]
+               for i in range(n))
+    side = 1.0 if area > 0 else -1.0
+    lines = []
+    for i in range(n):
+        (ax, ay), (bx, by) = points[i], points[(i + 1) % n]
+        length = math.hypot(bx - ax, by - ay)
+        nx, ny = -(by - ay) / length * side, (bx - ax) / length * side
+        lines.append(((ax + nx * d, ay + ny * d), (bx - ax, by - ay)))
+    out = []
+    for i in range(n):
+        (p, u), (q, v) = lines[i - 1], lines[i]
+        t = ((q[0] - p[0]) * v[1] - (q[1] - p[1]) * v[0]) / (u[0] * v[1] - u[1] * v[0])
+        out.append((p[0] + t * u[0], p[1] + t * u[1]))
+    return out
+
+
+class Pixels:
+    """Pixel rows for sprite(), filled with rectangles of one character each."""
+
+    def __init__(self, w, h):
+        self.w, self.h = w, h
+        self.cells = [["."] * w for _ in range(h)]
+
+    def fill(self, x0, y0, x1, y1, ch):
+        """Sets the pixels x0 <= x < x1, y0 <= y < y1."""
+        for y in range(max(0, y0), min(self.h, y1)):
+            for x in range(max(0, x0), min(self.w, x1)):
+                self.cells[y][x] = ch
+
+    def rows(self):
+        return ["".join(r) for r in self.cells]
+
+
+# ---------------------------------------------------------------- scales ---
+
+def scaled(n, percent):
+    """n pixels at percent, rounded as the programs round a size (like MulDiv:
+    to the nearest pixel, a half up), so 97 x 233 is 146 x 350 at 150 %."""
+    return (n * percent + 50) // 100
+
+
+class Grid:
+    """Maps coordinates of a picture at 100 % to one k times as large.
+
+    g(v) only scales. g.edge(v) puts a straight edge on a pixel boundary, so
+    a flat fill or a pixel-drawn part stays crisp; g.line(v, width) puts the
+    middle of a line of whole pixels' width where it covers whole pixels.
+    """
+
+    def __init__(self, k):
+        self.k = k
+
+    def __call__(self, v):
+        return v * self.k
+
+    def edge(self, v):
+        return int(math.floor(v * self.k + 0.5))
+
+    def line(self, v, width):
+        if width % 2:
+            return math.floor(v * self.k) + 0.5
+        return self.edge(v)
+
+
 # -------------------------------------------------------- program pictures ---
 
-def default_entry():
-    c = Canvas(16, 16, (0xC0, 0xC0, 0xC0), 1.0)
-    paint(c, disc(8, 8, 7.5, hole=1.6, sheen=1.0, rim=(96, 96, 108)), ss=6)
+def default_entry(size=16):
+    c = Canvas(size, size, (0xC0, 0xC0, 0xC0), 1.0)
+    k = size / 16.0
+    paint(c, disc(8 * k, 8 * k, 7.5 * k, hole=1.6 * k, sheen=1.0, rim=(96, 96, 108), k=k), ss=6)
     return c
 
 
@@ -514,10 +597,11 @@ def hourglass(c, x, y, s):
     paint(c, rect(x + w * 0.87, y + s * 0.1, x + w * 0.96, y + s * 0.9, wood))
 
 
-def wait_icon():
-    c = Canvas(32, 32)
-    paint(c, disc(13.5, 13.5, 13.2, sheen=0.9))
-    hourglass(c, 17, 10, 21.5)
+def wait_icon(size=32):
+    c = Canvas(size, size)
+    k = size / 32.0
+    paint(c, disc(13.5 * k, 13.5 * k, 13.2 * k, sheen=0.9, k=k))
+    hourglass(c, 17 * k, 10 * k, 21.5 * k)
     return c
 
 
@@ -534,16 +618,18 @@ def program_icon(size):
     return c
 
 
-def about_picture():
+def about_picture(percent=100):
     """The About box shows this picture in a smaller box (1092 x 2772 twips,
     73 x 185 pixels at 96 DPI) that cuts it, with the calling window's icon
     near the top: the motifs sit in that top-left part, the glow behind the
     icon, and the rest of the picture continues the background."""
-    w, h = 99, 227
+    w, h = scaled(99, percent), scaled(227, percent)
+    g = Grid(percent / 100.0)
     cx = 36.5                               # the middle of the visible part
     top, middle, bottom = (18, 24, 72), (62, 34, 110), (14, 108, 128)
 
     def sky(x, y):
+        x, y = x / g.k, y / g.k
         t = y / 185.0
         base = mix(top, middle, t / 0.55) if t < 0.55 else mix(middle, bottom, min(1.0, (t - 0.55) / 0.45))
         glow = math.exp(-((x - cx) ** 2 + (y - 30) ** 2) / 700.0)
@@ -554,17 +640,20 @@ def about_picture():
     for i in range(7):                      # light rays from the big disc
         a = -math.pi / 2 + (i - 3) * 0.36
         ex, ey = cx + math.cos(a) * 140, 112 + math.sin(a) * 140
-        paint(c, polygon([(cx, 112), (ex - 5, ey), (ex + 5, ey)], (180, 200, 255, 0.10)), ss=2)
-    paint(c, circle(cx + 1, 114.5, 31, (0, 0, 20, 0.35)), ss=3)       # shadow
-    paint(c, disc(cx, 112, 30.5, sheen=0.95), ss=3)
-    paint(c, disc(13, 68, 9, sheen=0.9), ss=4)
-    paint(c, disc(62, 76, 6, sheen=0.9), ss=4)
+        paint(c, polygon([(g(cx), g(112)), (g(ex - 5), g(ey)), (g(ex + 5), g(ey))],
+                         (180, 200, 255, 0.10)), ss=2)
+    paint(c, circle(g(cx + 1), g(114.5), g(31), (0, 0, 20, 0.35)), ss=3)       # shadow
+    paint(c, disc(g(cx), g(112), g(30.5), sheen=0.95, k=g.k), ss=3)
+    paint(c, disc(g(13), g(68), g(9), sheen=0.9, k=g.k), ss=4)
+    paint(c, disc(g(62), g(76), g(6), sheen=0.9, k=g.k), ss=4)
     for x, y, r in ((60, 50, 4), (9, 96, 3), (66, 140, 3.5), (7, 150, 3), (50, 182, 3),
                     (86, 28, 4), (90, 110, 3), (88, 196, 5), (14, 212, 4), (62, 218, 3)):
-        paint(c, sparkle(x, y, r, (255, 255, 235)))
-    gold = lambda x, y: mix((255, 236, 140), (230, 150, 40), ((y - 152) % 21) / 21) + (1.0,)
-    shadowed_text(c, int(cx - text_width("98", 3) / 2), 152, "98", 3, gold, depth=1)
-    shadowed_text(c, (w - text_width("PAVONEL", 1)) // 2, 200, "PAVONEL", 1, gold, depth=1)
+        paint(c, sparkle(g(x), g(y), g(r), (255, 255, 235)))
+    gold = lambda x, y: mix((255, 236, 140), (230, 150, 40), ((y / g.k - 152) % 21) / 21) + (1.0,)
+    big, small, depth = g(3), g(1), max(1, int(g.k))
+    shadowed_text(c, int(g(cx) - text_width("98", big) / 2.0), g.edge(152), "98", big, gold, depth=depth)
+    shadowed_text(c, (w - text_width("PAVONEL", small)) // 2, g.edge(200), "PAVONEL", small, gold,
+                  depth=depth)
     return c
 
 
@@ -603,219 +692,276 @@ def sheet_rows(w, h, fold):
     return rows
 
 
-def new_sheet_icon():
+def sheet(g, x0, y0, x1, y1, fold):
+    """A sheet of paper from (x0, y0) to (x1, y1), its corner folded over by
+    fold, on whole pixels with lines one pixel wide at every size."""
+    left, top = g.edge(x0), g.edge(y0)
+    return sprite(left, top, sheet_rows(g.edge(x1) - left, g.edge(y1) - top, g.edge(fold)),
+                  {"k": INK, "w": PAPER, "g": CREASE, "f": FLAP})
+
+
+def thickness(g):
+    """The width of lines one pixel wide at 100 % that grow with the picture,
+    like lines of text: one pixel at 150 % too, two at 200 %."""
+    return max(1, int(g.k))
+
+
+STAR_INK, STAR_GOLD, STAR_LIGHT = (112, 64, 0, 1.0), (255, 216, 0, 1.0), (255, 255, 200, 1.0)
+
+
+def new_sheet_icon(size=16):
     """A blank sheet with a star: a new project."""
-    c = Canvas(16, 16)
-    paint(c, sprite(4, 1, sheet_rows(10, 14, 3),
-                    {"k": INK, "w": PAPER, "g": CREASE, "f": FLAP}), ss=1)
-    star = ["....k....",
-            "...kyk...",
-            "...kyk...",
-            ".kkyyykk.",
-            "kyyywyyyk",
-            ".kkyyykk.",
-            "...kyk...",
-            "...kyk...",
-            "....k...."]
-    paint(c, sprite(0, 0, star, {"k": (112, 64, 0, 1.0), "y": (255, 216, 0, 1.0),
-                                 "w": (255, 255, 200, 1.0)}), ss=1)
+    c = Canvas(size, size)
+    g = Grid(size / 16.0)
+    paint(c, sheet(g, 4, 1, 14, 15, 3), ss=1)
+    if size == 16:                          # this small a smooth star only blurs
+        star = ["....k....",
+                "...kyk...",
+                "...kyk...",
+                ".kkyyykk.",
+                "kyyywyyyk",
+                ".kkyyykk.",
+                "...kyk...",
+                "...kyk...",
+                "....k...."]
+        paint(c, sprite(0, 0, star, {"k": STAR_INK, "y": STAR_GOLD, "w": STAR_LIGHT}), ss=1)
+        return c
+    cx = cy = g.line(4.5, 1)
+    r, a = g(4.5), g(1.5)
+    points = [(cx, cy - r), (cx + a, cy - a), (cx + r, cy), (cx + a, cy + a),
+              (cx, cy + r), (cx - a, cy + a), (cx - r, cy), (cx - a, cy - a)]
+    paint(c, polygon(points, STAR_INK), ss=6)
+    paint(c, polygon(inset(points, 1.0), STAR_GOLD), ss=6)
+    paint(c, circle(cx, cy, g(0.8), STAR_LIGHT), ss=6)
     return c
 
 
 FOLDER_INK = (64, 40, 0, 1.0)
 
-OPEN_FOLDER = ["................",
-               "................",
-               ".kkkk...........",
-               "kllllkkkkkkk....",
-               "klyyyyyyyyyk....",
-               "klyyyyyyyyyk....",
-               "klyykkkkkkkkkkk.",
-               "klykLLLLLLLLLk..",
-               "klykYYYYYYYYYk..",
-               "klkYYYYYYYYYk...",
-               "klkYYYYYYYYYk...",
-               "kkYYYYYYYYYk....",
-               "kkYYYYYYYYYk....",
-               "kkkkkkkkkkk.....",
-               "................",
-               "................"]
 
-CLOSED_FOLDER = ["................",
-                 "................",
-                 ".kkkk...........",
-                 "kllllkkkkkkkkkk.",
-                 "kyyyyyyyyyyyyyk.",
-                 "kLLLLLLLLLLLLLk.",
-                 "klYYYYYYYYYYYdk.",
-                 "klYYYYYYYYYYYdk.",
-                 "klYYYYYYYYYYYdk.",
-                 "klYYYYYYYYYYYdk.",
-                 "klYYYYYYYYYYYdk.",
-                 "klYYYYYYYYYYYdk.",
-                 "kdddddddddddddk.",
-                 "kkkkkkkkkkkkkkk.",
-                 "................",
-                 "................"]
+def folder_rows(size, opened):
+    """A folder's pixel rows at size x size, its lines one pixel wide: k the
+    outline, l a light edge, y the back in shadow, L the front's top edge,
+    Y the front, d its shaded edges. An open one shows its front flap
+    tipped forwards."""
+    g = Grid(size / 16.0)
+    p = Pixels(size, size)
+    tab_top, top, bottom, tab = g.edge(2), g.edge(3), g.edge(14), g.edge(6)
+    p.fill(1, tab_top, tab - 1, tab_top + 1, "k")          # the tab, its corners cut
+    p.fill(0, tab_top + 1, tab, top + 1, "k")
+    p.fill(1, tab_top + 1, tab - 1, top + 1, "l")
+    if not opened:
+        right, front = g.edge(15), g.edge(5)
+        p.fill(tab - 1, top, right, top + 1, "k")
+        p.fill(0, top + 1, right, bottom, "k")
+        p.fill(1, top + 1, right - 1, front, "y")
+        p.fill(1, front, right - 1, front + 1, "L")
+        p.fill(1, front + 1, right - 1, bottom - 1, "d")
+        p.fill(1, front + 1, 2, bottom - 2, "l")
+        p.fill(2, front + 1, right - 2, bottom - 2, "Y")
+        return p.rows()
+    right, front, width = g.edge(12), g.edge(6), g.edge(11)
+    p.fill(tab - 1, top, right, top + 1, "k")              # the back
+    p.fill(0, top + 1, 1, bottom, "k")
+    p.fill(right - 1, top + 1, right, front, "k")
+    p.fill(1, top + 1, 2, bottom - 1, "l")
+    p.fill(2, top + 1, right - 1, bottom - 1, "y")
+    for y in range(front, bottom):                         # the flap, leaning 1 in 2
+        x = int(math.floor(g(4) - (y - front) / 2.0))
+        inner = "k" if y in (front, bottom - 1) else "L" if y == front + 1 else "Y"
+        p.fill(x, y, x + width, y + 1, "k")
+        p.fill(x + 1, y, x + width - 1, y + 1, inner)
+    return p.rows()
 
 
-def folder_icon(rows):
-    """A yellow folder, open or closed, from its pixel rows."""
-    c = Canvas(16, 16)
-    paint(c, sprite(0, 0, rows, {
+def folder_icon(opened, size=16):
+    """A yellow folder, open or closed."""
+    c = Canvas(size, size)
+    g = Grid(size / 16.0)
+    paint(c, sprite(0, 0, folder_rows(size, opened), {
         "k": FOLDER_INK,
         "l": (255, 248, 200, 1.0),                  # light edge
         "y": (222, 170, 40, 1.0),                   # the back, in shadow
         "L": (255, 244, 170, 1.0),                  # the front's top edge
-        "Y": vertical((255, 226, 100), (238, 180, 36), 5, 13),
+        "Y": vertical((255, 226, 100), (238, 180, 36), g(5), g(13)),
         "d": (196, 140, 20, 1.0)}), ss=1)
     return c
 
 
-def floppy_icon():
+def floppy_rows(size):
+    """A 3.5 inch disk's pixel rows: k outline and the shutter's slot, b the
+    case, m the metal shutter, w the label, r lines on it."""
+    g = Grid(size / 16.0)
+    p = Pixels(size, size)
+    left, top, right, bottom = g.edge(1), g.edge(1), g.edge(15), g.edge(15)
+    p.fill(left, top, right, bottom, "k")
+    p.fill(left + 1, top + 1, right - 1, bottom - 1, "b")
+    cut = g.edge(2) - g.edge(1)                             # the corner cut at the top right
+    for i in range(cut):
+        p.fill(right - cut + i - 1, top + i, right - cut + i, top + i + 1, "k")
+        p.fill(right - cut + i, top + i, right, top + i + 1, ".")
+    p.fill(g.edge(4), top + 1, g.edge(11), g.edge(6), "m")
+    p.fill(g.edge(9), top + 1, g.edge(10), g.edge(5), "k")
+    p.fill(g.edge(3), g.edge(7), g.edge(13), bottom - 1, "w")
+    for y in (8, 10):
+        p.fill(g.edge(4), g.edge(y), g.edge(12), g.edge(y) + thickness(g), "r")
+    return p.rows()
+
+
+def floppy_icon(size=16):
     """A 3.5 inch disk: save."""
-    rows = [".kkkkkkkkkkkkk..",
-            ".kbbmmmmmkmbbbk.",
-            ".kbbmmmmmkmbbbk.",
-            ".kbbmmmmmkmbbbk.",
-            ".kbbmmmmmmmbbbk.",
-            ".kbbbbbbbbbbbbk.",
-            ".kbwwwwwwwwwwbk.",
-            ".kbwrrrrrrrrwbk.",
-            ".kbwwwwwwwwwwbk.",
-            ".kbwrrrrrrrrwbk.",
-            ".kbwwwwwwwwwwbk.",
-            ".kbwwwwwwwwwwbk.",
-            ".kbwwwwwwwwwwbk.",
-            ".kkkkkkkkkkkkkk."]
-    c = Canvas(16, 16)
-    paint(c, sprite(0, 1, rows, {
+    c = Canvas(size, size)
+    g = Grid(size / 16.0)
+    paint(c, sprite(0, 0, floppy_rows(size), {
         "k": INK, "w": PAPER,
-        "b": vertical((70, 96, 170), (30, 44, 110), 1, 15),
-        "m": vertical((236, 236, 236), (168, 168, 176), 2, 6),
+        "b": vertical((70, 96, 170), (30, 44, 110), g(1), g(15)),
+        "m": vertical((236, 236, 236), (168, 168, 176), g(2), g(6)),
         "r": (112, 136, 200, 1.0)}), ss=1)
     return c
 
 
-def network_drive_icon():
+def network_drive_rows(size):
+    """A drive on a network cable, as pixel rows: k outline, w the drive's
+    lit top, s its face, d its shaded edges and slot, G its light, c and C
+    the cable's light and dark side."""
+    g = Grid(size / 16.0)
+    p = Pixels(size, size)
+    left, top, right, bottom = g.edge(1), g.edge(2), g.edge(15), g.edge(9)
+    p.fill(left + 1, top, right - 1, bottom, "k")          # the drive, its corners cut
+    p.fill(left, top + 1, right, bottom - 1, "k")
+    p.fill(left + 1, top + 1, right - 1, top + 2, "w")
+    p.fill(left + 1, top + 2, right - 1, bottom - 1, "d")
+    p.fill(left + 1, top + 2, right - 2, bottom - 2, "s")
+    slot = g.edge(5)
+    p.fill(g.edge(3), slot, g.edge(9), slot + g.edge(1), "d")
+    p.fill(g.edge(11), slot, g.edge(11) + g.edge(1), slot + g.edge(1), "G")
+    x0, x1, y0, y1 = g.edge(6), g.edge(10), g.edge(11), g.edge(15)
+    middle = (x0 + x1) // 2
+    p.fill(0, y0, size, y1, "k")                           # the cable along the bottom
+    p.fill(0, y0 + 1, size, (y0 + y1) // 2, "c")
+    p.fill(0, (y0 + y1) // 2, size, y1 - 1, "C")
+    p.fill(x0, bottom, x1, y0 + 1, "k")                    # and up to the drive
+    p.fill(x0 + 1, bottom, middle, y0 + 1, "c")
+    p.fill(middle, bottom, x1 - 1, y0 + 1, "C")
+    return p.rows()
+
+
+def network_drive_icon(size=16):
     """A drive hanging on a network cable: give a folder a drive letter."""
-    rows = ["..kkkkkkkkkkkk..",
-            ".kwwwwwwwwwwwwk.",
-            ".ksssssssssssdk.",
-            ".ksddddddssGsdk.",
-            ".ksssssssssssdk.",
-            ".kddddddddddddk.",
-            "..kkkkkkkkkkkk..",
-            "......kcCk......",
-            "......kcCk......",
-            "kkkkkkkcCkkkkkkk",
-            "cccccccccccccccc",
-            "CCCCCCCCCCCCCCCC",
-            "kkkkkkkkkkkkkkkk"]
-    c = Canvas(16, 16)
-    paint(c, sprite(0, 2, rows, {
+    c = Canvas(size, size)
+    paint(c, sprite(0, 0, network_drive_rows(size), {
         "k": INK, "w": (244, 244, 244, 1.0), "s": (200, 200, 204, 1.0),
         "d": (128, 128, 136, 1.0), "G": (0, 230, 0, 1.0),
         "c": (96, 220, 220, 1.0), "C": (0, 128, 140, 1.0)}), ss=1)
     return c
 
 
-def info_icon():
+def info_icon(size=16):
     """A white i on a blue round sign: About."""
-    c = Canvas(16, 16)
-    paint(c, circle(8, 8, 7.6, (0, 24, 96, 1.0)), ss=6)
-    paint(c, circle(8, 8, 6.6, lambda x, y: mix((110, 170, 255), (16, 64, 190),
-                                                 (x + y - 4) / 20.0) + (1.0,)), ss=6)
-    paint(c, sprite(6, 3, [".ww.",
-                           ".ww.",
-                           "....",
-                           "www.",
-                           ".ww.",
-                           ".ww.",
-                           ".ww.",
-                           ".ww.",
-                           "wwww"], {"w": PAPER}), ss=1)
+    c = Canvas(size, size)
+    g = Grid(size / 16.0)
+    paint(c, circle(g(8), g(8), g(7.6), (0, 24, 96, 1.0)), ss=6)
+    paint(c, circle(g(8), g(8), g(7.6) - 1.0, lambda x, y: mix((110, 170, 255), (16, 64, 190),
+                                                               (x / g.k + y / g.k - 4) / 20.0) + (1.0,)), ss=6)
+    # the i on whole pixels: its stem an even width, in the middle
+    half, t = max(1, g.edge(1)), thickness(g)
+    x0, x1 = g.edge(8) - half, g.edge(8) + half
+    p = Pixels(size, size)
+    p.fill(x0, g.edge(3), x1, g.edge(5), "w")
+    p.fill(x0 - half, g.edge(6), x1, g.edge(6) + t, "w")
+    p.fill(x0, g.edge(6), x1, g.edge(12), "w")
+    p.fill(x0 - half, g.edge(12) - t, x1 + half, g.edge(12), "w")
+    paint(c, sprite(0, 0, p.rows(), {"w": PAPER}), ss=1)
     return c
 
 
-def field_icon():
+def field_icon(size=16):
     """A small sheet with lines of text: one field of an entry."""
-    c = Canvas(16, 16)
-    paint(c, sprite(3, 1, sheet_rows(10, 14, 3),
-                    {"k": INK, "w": PAPER, "g": CREASE, "f": FLAP}), ss=1)
+    c = Canvas(size, size)
+    g = Grid(size / 16.0)
+    paint(c, sheet(g, 3, 1, 13, 15, 3), ss=1)
     for y, x1 in ((6, 10), (8, 11), (10, 11), (12, 9)):
-        paint(c, rect(5, y, x1, y + 1, (40, 72, 180, 1.0)), ss=1)
+        paint(c, rect(g.edge(5), g.edge(y), g.edge(x1), g.edge(y) + thickness(g), (40, 72, 180, 1.0)), ss=1)
     return c
 
 
-def project_icon():
+def project_icon(size=16):
     """The project in the tree: a compact disc."""
-    c = Canvas(16, 16)
-    paint(c, disc(8, 8, 7.5, hole=1.6, sheen=1.0, rim=(64, 64, 76)), ss=6)
+    c = Canvas(size, size)
+    k = size / 16.0
+    paint(c, disc(8 * k, 8 * k, 7.5 * k, hole=1.6 * k, sheen=1.0, rim=(64, 64, 76), k=k), ss=6)
     return c
 
 
 # The four page buttons show a 24 x 24 picture each, centred in the button.
 
-def form_picture():
+def form_picture(size=24):
     """Allgemein: a form with lines, and a pencil to fill it in."""
-    c = Canvas(24, 24)
-    paint(c, sprite(2, 1, sheet_rows(16, 22, 4),
-                    {"k": INK, "w": PAPER, "g": CREASE, "f": FLAP}), ss=1)
+    c = Canvas(size, size)
+    g = Grid(size / 24.0)
+    paint(c, sheet(g, 2, 1, 18, 23, 4), ss=1)
+    t = thickness(g)
     for y, x1 in ((7, 11), (10, 14), (13, 12), (16, 14), (19, 9)):
-        paint(c, rect(5, y, 7, y + 1, (40, 40, 40, 1.0)), ss=1)          # label
-        paint(c, rect(8, y, x1, y + 1, (40, 72, 180, 1.0)), ss=1)        # its value
-    pencil(c, 12, 22, 22, 10, 4.4)
+        y0 = g.edge(y)
+        paint(c, rect(g.edge(5), y0, g.edge(7), y0 + t, (40, 40, 40, 1.0)), ss=1)          # label
+        paint(c, rect(g.edge(8), y0, g.edge(x1), y0 + t, (40, 72, 180, 1.0)), ss=1)        # its value
+    pencil(c, g(12), g(22), g(22), g(10), g(4.4))
     return c
 
 
-def paint_palette_picture():
+def paint_palette_picture(size=24):
     """Farben: a painter's palette with five colours."""
-    c = Canvas(24, 24)
-    cx, cy, rx, ry = 12, 12.5, 11.2, 9.4
-    nx, ny, nr = 17.6, 21.6, 4.2                 # the notch for the fingers
-    hx, hy, hr = 15.6, 15.4, 1.7                 # the thumb hole
+    c = Canvas(size, size)
+    k = size / 24.0
+    cx, cy, rx, ry = 12 * k, 12.5 * k, 11.2 * k, 9.4 * k
+    nx, ny, nr = 17.6 * k, 21.6 * k, 4.2 * k     # the notch for the fingers
+    hx, hy, hr = 15.6 * k, 15.4 * k, 1.7 * k     # the thumb hole
 
     def board(grow, colour):
+        grow *= k
         def shade(x, y):
-            dx, dy = (x - cx) / (rx + grow - 1), (y - cy) / (ry + grow - 1)
+            dx, dy = (x - cx) / (rx + grow - k), (y - cy) / (ry + grow - k)
             if dx * dx + dy * dy > 1:
                 return None
             if math.hypot(x - nx, y - ny) < nr - grow or math.hypot(x - hx, y - hy) < hr - grow:
                 return None
             return colour(x, y) if callable(colour) else colour
-        return shade, (0, 0, 24, 24)
+        return shade, (0, 0, size, size)
 
     paint(c, board(1, (70, 40, 10, 1.0)), ss=6)
-    paint(c, board(0, lambda x, y: mix((246, 214, 160), (200, 140, 70), (x + y - 6) / 30.0) + (1.0,)), ss=6)
+    paint(c, board(0, lambda x, y: mix((246, 214, 160), (200, 140, 70), (x / k + y / k - 6) / 30.0) + (1.0,)),
+          ss=6)
     for x, y, colour in ((5.5, 12.5, (220, 20, 20)), (7.5, 7, (250, 214, 0)), (12.5, 5.2, (30, 170, 40)),
                          (17.6, 7, (30, 80, 230)), (19.2, 12, (255, 255, 255))):
-        paint(c, circle(x, y, 2.5, (40, 30, 20, 1.0)), ss=6)
-        paint(c, circle(x, y, 1.75, colour + (1.0,)), ss=6)
+        paint(c, circle(x * k, y * k, 2.5 * k, (40, 30, 20, 1.0)), ss=6)
+        paint(c, circle(x * k, y * k, 1.75 * k, colour + (1.0,)), ss=6)
     return c
 
 
-def bullet_list_picture():
+def bullet_list_picture(size=24):
     """Einträge: a list, one bullet a line."""
-    c = Canvas(24, 24)
-    paint(c, rect(1, 1, 23, 24, INK), ss=1)
-    paint(c, rect(2, 2, 22, 23, PAPER), ss=1)
-    for i, (colour, x1) in enumerate((((220, 30, 30), 19), ((30, 160, 40), 17),
-                                      ((30, 80, 230), 20), ((240, 170, 0), 15))):
+    c = Canvas(size, size)
+    g = Grid(size / 24.0)
+    x0, y0, x1, y1 = g.edge(1), g.edge(1), g.edge(23), g.edge(24)
+    paint(c, rect(x0, y0, x1, y1, INK), ss=1)
+    paint(c, rect(x0 + 1, y0 + 1, x1 - 1, y1 - 1, PAPER), ss=1)
+    for i, (colour, right) in enumerate((((220, 30, 30), 19), ((30, 160, 40), 17),
+                                         ((30, 80, 230), 20), ((240, 170, 0), 15))):
         y = 3 + 5 * i
-        paint(c, circle(6, y + 2, 2.2, mix(colour, (0, 0, 0), 0.45) + (1.0,)), ss=6)
-        paint(c, circle(6, y + 2, 1.4, colour + (1.0,)), ss=6)
-        paint(c, rect(10, y + 1, x1, y + 3, (40, 40, 60, 1.0)), ss=1)
+        paint(c, circle(g(6), g(y + 2), g(2.2), mix(colour, (0, 0, 0), 0.45) + (1.0,)), ss=6)
+        paint(c, circle(g(6), g(y + 2), g(1.4), colour + (1.0,)), ss=6)
+        paint(c, rect(g.edge(10), g.edge(y + 1), g.edge(right), g.edge(y + 3), (40, 40, 60, 1.0)), ss=1)
     return c
 
 
-def test_picture():
+def test_picture(size=24):
     """Test: a compact disc and a green play sign."""
-    c = Canvas(24, 24)
-    paint(c, disc(9.5, 9.5, 9.2, sheen=0.95, rim=(64, 64, 76)), ss=6)
-    play = [(13, 12.5), (21.2, 17.2), (13, 21.9)]
-    paint(c, rounded_triangle(play, 1.6, (0, 70, 0, 1.0)), ss=6)
-    paint(c, rounded_triangle(play, 0.4, vertical((150, 240, 110), (20, 150, 30), 12, 22)), ss=6)
+    c = Canvas(size, size)
+    g = Grid(size / 24.0)
+    paint(c, disc(g(9.5), g(9.5), g(9.2), sheen=0.95, rim=(64, 64, 76), k=g.k), ss=6)
+    play = [(g(13), g(12.5)), (g(21.2), g(17.2)), (g(13), g(21.9))]
+    paint(c, rounded_triangle(play, g(1.6), (0, 70, 0, 1.0)), ss=6)
+    paint(c, rounded_triangle(play, g(0.4), vertical((150, 240, 110), (20, 150, 30), g(12), g(22))), ss=6)
     return c
 
 
@@ -841,15 +987,17 @@ def rounded_triangle(points, radius, colour):
     return shade, (min(xs) - radius - 1, min(ys) - radius - 1, max(xs) + radius + 1, max(ys) + radius + 1)
 
 
-def hint_icon():
+def hint_icon(size=32):
     """A yellow warning triangle with an exclamation mark."""
-    c = Canvas(32, 32)
-    corners = [(16, 4), (28.5, 27), (3.5, 27)]
-    paint(c, rounded_triangle(corners, 2.6, (60, 40, 0, 1.0)), ss=6)
-    paint(c, rounded_triangle(corners, 1.4, vertical((255, 240, 120), (240, 190, 0), 4, 28)), ss=6)
-    paint(c, rect(14, 10, 18, 17, INK, radius=1.2), ss=6)
-    paint(c, polygon([(14, 16), (18, 16), (17, 21), (15, 21)], INK), ss=6)
-    paint(c, rect(14, 23, 18, 27, INK, radius=1.6), ss=6)
+    c = Canvas(size, size)
+    g = Grid(size / 32.0)
+    corners = [(g(16), g(4)), (g(28.5), g(27)), (g(3.5), g(27))]
+    paint(c, rounded_triangle(corners, g(2.6), (60, 40, 0, 1.0)), ss=6)
+    paint(c, rounded_triangle(corners, g(1.4), vertical((255, 240, 120), (240, 190, 0), g(4), g(28))), ss=6)
+    left, right = g.edge(14), g.edge(18)
+    paint(c, rect(left, g.edge(10), right, g.edge(17), INK, radius=g(1.2)), ss=6)
+    paint(c, polygon([(left, g.edge(16)), (right, g.edge(16)), (g(17), g(21)), (g(15), g(21))], INK), ss=6)
+    paint(c, rect(left, g.edge(23), right, g.edge(27), INK, radius=g(1.6)), ss=6)
     return c
 
 
@@ -891,45 +1039,49 @@ def folder(c, x, y, w, h, width=1.0, ss=4):
                   vertical((255, 232, 120), (236, 178, 30), y + t * 1.8, y + h)), ss)
 
 
-def wizard_picture():
+def wizard_picture(percent=100):
     """The narrow picture at the left of the drive wizard: a disc above a
     drive, joined by a dotted arc, on deep blue running down to teal."""
-    w, h = 97, 233
+    w, h = scaled(97, percent), scaled(233, percent)
+    g = Grid(percent / 100.0)
     top, bottom = (10, 22, 92), (6, 128, 132)
     cx, cy = 50.5, 70.5
 
     def sky(x, y):
-        base = mix(top, bottom, y / float(h))
+        x, y = x / g.k, y / g.k
+        base = mix(top, bottom, y / 233.0)
         glow = math.exp(-((x - cx) ** 2 + (y - cy) ** 2) / 1800.0)
         return mix(base, (110, 150, 230), 0.45 * glow) + (1.0,)
 
     c = Canvas(w, h)
     c.layer(sky, ss=1)
     for i in range(9):                      # rings around the disc, fading out
-        paint(c, ring(cx, cy, 42 + i * 9, 1.2, (190, 220, 255, 0.10 * (1 - i / 9.0))), ss=2)
-    paint(c, circle(cx + 2, cy + 3, 35, (0, 0, 20, 0.35)), ss=3)      # shadow
-    paint(c, disc(cx, cy, 34.5, sheen=0.95), ss=3)
+        paint(c, ring(g(cx), g(cy), g(42 + i * 9), g(1.2), (190, 220, 255, 0.10 * (1 - i / 9.0))), ss=2)
+    paint(c, circle(g(cx + 2), g(cy + 3), g(35), (0, 0, 20, 0.35)), ss=3)      # shadow
+    paint(c, disc(g(cx), g(cy), g(34.5), sheen=0.95, k=g.k), ss=3)
     # dots on a curve from the disc down to the drive, ending in an arrow
     (ax, ay), (bx, by), (ex, ey) = (40, 108), (14, 136), (36, 164)
     for i in range(10):
         t = i / 10.0
         x = (1 - t) ** 2 * ax + 2 * t * (1 - t) * bx + t * t * ex
         y = (1 - t) ** 2 * ay + 2 * t * (1 - t) * by + t * t * ey
-        paint(c, circle(x, y, 1.5, (255, 255, 235, 0.4 + 0.05 * i)), ss=4)
-    to, _ = along(ex, ey, bx, by)
-    paint(c, polygon([to(-2, 0), to(6, -4.5), to(6, 4.5)], (255, 255, 235, 0.9)), ss=4)
-    paint(c, soft_shadow(46, 203, 38, 8, 0.4), ss=2)
-    hard_disk(c, 12.5, 166.5, 62, 26, 12, width=1.4)
+        paint(c, circle(g(x), g(y), g(1.5), (255, 255, 235, 0.4 + 0.05 * i)), ss=4)
+    to, _ = along(g(ex), g(ey), g(bx), g(by))
+    paint(c, polygon([to(g(-2), 0), to(g(6), g(-4.5)), to(g(6), g(4.5))], (255, 255, 235, 0.9)), ss=4)
+    paint(c, soft_shadow(g(46), g(203), g(38), g(8), 0.4), ss=2)
+    hard_disk(c, g(12.5), g(166.5), g(62), g(26), g(12), width=g(1.4))
     for x, y, r in ((14, 18, 4), (84, 24, 3), (88, 128, 3.5), (10, 120, 3), (82, 212, 4), (16, 220, 3)):
-        paint(c, sparkle(x, y, r, (255, 255, 235)))
+        paint(c, sparkle(g(x), g(y), g(r), (255, 255, 235)))
     return c
 
 
-def drive_folder_icon():
-    """Options: a folder that becomes a drive."""
-    c = Canvas(32, 32)
-    hard_disk(c, 1.5, 13.5, 24, 11, 5)
-    folder(c, 4, 3, 17, 14)
+def drive_folder_icon(size=32):
+    """Options: a folder that becomes a drive, its lines on whole pixels."""
+    c = Canvas(size, size)
+    g = Grid(size / 32.0)
+    width = thickness(g)
+    hard_disk(c, g.line(1.5, width), g.line(13.5, width), g.edge(24), g.edge(11), g.edge(5), width=width)
+    folder(c, g.edge(4), g.edge(3), g.edge(17), g.edge(14), width=width)
     return c
 
 
@@ -960,35 +1112,39 @@ def pencil(c, x0, y0, x1, y1, width, ss=6):
                          pink + (1.0,)), ss)
 
 
-def pixel_pencil(s0, t0, t1):
-    """A pencil for 16 x 16, pixel by pixel, pointing down to the left.
+def pixel_pencil(s0, t0, t1, half=2, size=16):
+    """A pencil for the small sizes, pixel by pixel, pointing down to the left.
 
-    It lies on the diagonal x + y = s0 with its point at x - y = t0 and its
-    eraser at x - y = t1; at this size a smooth pencil only blurs.
+    It lies on the diagonal x + y = s0, 2 * half + 1 pixels of it wide, with
+    its point at x - y = t0 and its eraser at x - y = t1; this small a
+    smooth pencil only blurs.
     """
+    outline = (40, 28, 20, 1.0)
+    wood = (((255, 238, 120), (250, 196, 30), (200, 130, 10)),       # light, middle, shaded side
+            ((240, 240, 248), (196, 196, 208), (128, 128, 140)),     # the metal band
+            ((255, 160, 170), (232, 110, 128), (180, 70, 90)))       # the eraser
+
     def shade(x, y):
         px, py = int(x), int(y)
         d, t = px + py - s0, px - py
-        if t < t0 or t > t1 + 1 or abs(d) > 2:
+        if t < t0 or t > t1 + 1 or abs(d) > half:
             return None
         if t > t1:                              # the end of the eraser
-            return None if abs(d) > 1 else (40, 20, 20, 1.0)
-        if t < t0 + 4:                          # the sharpened cone
+            return None if abs(d) > half - 1 else (40, 20, 20, 1.0)
+        if t < t0 + 2 * half:                   # the sharpened cone
             r = (t - t0) / 2.0
             if abs(d) > r + 1:
                 return None
             if abs(d) > r:
-                return (40, 28, 20, 1.0)
-            return (50, 50, 60, 1.0) if t < t0 + 2 else (240, 206, 160, 1.0)
-        if abs(d) == 2:
-            return (40, 28, 20, 1.0)
-        if t > t1 - 2:
-            return ((255, 160, 170), (232, 110, 128), (180, 70, 90))[d + 1] + (1.0,)
-        if t > t1 - 4:
-            return ((240, 240, 248), (196, 196, 208), (128, 128, 140))[d + 1] + (1.0,)
-        return ((255, 238, 120), (250, 196, 30), (200, 130, 10))[d + 1] + (1.0,)
+                return outline
+            return (50, 50, 60, 1.0) if t < t0 + half else (240, 206, 160, 1.0)
+        if abs(d) == half:
+            return outline
+        side = (d + half - 1) * 3 // (2 * half - 1)
+        part = 2 if t > t1 - half else 1 if t > t1 - 2 * half else 0
+        return wood[part][side] + (1.0,)
 
-    return shade, (0, 0, 16, 16)
+    return shade, (0, 0, size, size)
 
 
 def editor_icon(size):
@@ -996,8 +1152,9 @@ def editor_icon(size):
     c = Canvas(size, size)
     k = size / 32.0
     paint(c, disc(14 * k, 14 * k, 13.6 * k, sheen=0.9), ss=6 if size < 32 else 4)
-    if size < 32:
-        paint(c, pixel_pencil(19, -9, 9), ss=1)
+    if size < 32:                           # the small icon and its larger scales
+        g = Grid(size / 16.0)
+        paint(c, pixel_pencil(g.edge(19), -g.edge(9), g.edge(9), int(g(2)), size), ss=1)
     else:
         pencil(c, 12.5 * k, 30 * k, 30.5 * k, 12 * k, 6.8 * k)
     return c
@@ -1242,13 +1399,13 @@ def main():
     write(os.path.join(HERE, "about.gif"), gif_bytes(about_picture()))
 
     write(os.path.join(HERE, "admin.ico"), ico_bytes([editor_icon(s) for s in (16, 32, 48)]))
-    for name, draw in (("tb-new", new_sheet_icon), ("tb-open", lambda: folder_icon(OPEN_FOLDER)),
+    for name, draw in (("tb-new", new_sheet_icon), ("tb-open", lambda: folder_icon(True)),
                        ("tb-save", floppy_icon), ("tb-network", network_drive_icon),
                        ("tb-help", info_icon),
                        ("sel-general", form_picture), ("sel-colors", paint_palette_picture),
                        ("sel-items", bullet_list_picture), ("sel-test", test_picture),
-                       ("tree-project", project_icon), ("tree-item", lambda: folder_icon(CLOSED_FOLDER)),
-                       ("tree-item-open", lambda: folder_icon(OPEN_FOLDER)), ("tree-field", field_icon),
+                       ("tree-project", project_icon), ("tree-item", lambda: folder_icon(False)),
+                       ("tree-item-open", lambda: folder_icon(True)), ("tree-field", field_icon),
                        ("options-drive", drive_folder_icon), ("wizard-hint", hint_icon)):
         write(os.path.join(HERE, name + ".ico"), ico_bytes([draw()]))
     write(os.path.join(HERE, "wizard-side.bmp"), bmp_bytes(wizard_picture()))
