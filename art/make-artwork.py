@@ -3,33 +3,41 @@
 
     art/make-artwork.py
 
-writes, next to this script:
-    default-entry.bmp   16 x 16, 24 bit: a compact disc on grey C0C0C0
-    wait.ico            32 x 32: a disc with an hourglass (wait window)
-    kelvo.ico           16, 32 and 48: a disc with an arrow (program icon)
-    about.gif           99 x 227: the decorative picture of the About box
-    admin.ico           16, 32 and 48: a disc with a pencil (the editor's icon)
-    tb-new.ico          16 x 16: toolbar, a blank sheet with a star
-    tb-open.ico         16 x 16: toolbar, an opened folder
-    tb-save.ico         16 x 16: toolbar, a floppy disk
-    tb-network.ico      16 x 16: toolbar, a drive on a network cable
-    tb-help.ico         16 x 16: toolbar, a white i on a blue sign (About)
-    sel-general.ico     24 x 24: page button "Allgemein", a form and a pencil
-    sel-colors.ico      24 x 24: page button "Farben", a painter's palette
-    sel-items.ico       24 x 24: page button "Einträge", a list with bullets
-    sel-test.ico        24 x 24: page button "Test", a disc and a play sign
-    tree-project.ico    16 x 16: tree, the project: a disc
-    tree-item.ico       16 x 16: tree, an entry: a closed folder
-    tree-item-open.ico  16 x 16: tree, the entry opened: an open folder
-    tree-field.ico      16 x 16: tree, a field of an entry: a sheet with lines
-    options-drive.ico   32 x 32: options, a folder on a hard disk (subst)
-    wizard-side.bmp     97 x 233, 24 bit: along the left of the drive wizard
-    wizard-hint.ico     32 x 32: the drive wizard's note, a warning triangle
-and the demo CD in ../demo/cd: its project file kelvo.ini, background tile,
-splash picture, entry icons, pictures and documents.
+writes, next to this script, each picture of the programs drawn at 100, 150
+and 200 % (icons hold the sizes one after the other, 100 % first; a bitmap
+or GIF has a file for each, NAME-150.EXT and NAME-200.EXT beside NAME.EXT):
+    default-entry.bmp   16, 24, 32, 24 bit: a compact disc on grey C0C0C0
+    wait.ico            32, 48, 64: a disc with an hourglass (wait window)
+    kelvo.ico           16, 32, 48, then 20, 24, 40, 64: a disc with an arrow
+                        (program icon)
+    about.gif           99 x 227, 149 x 341, 198 x 454: the decorative
+                        picture of the About box
+    admin.ico           16, 32, 48, then 20, 24, 40, 64: a disc with a pencil
+                        (the editor's icon)
+    tb-new.ico          16, 24, 32: toolbar, a blank sheet with a star
+    tb-open.ico         16, 24, 32: toolbar, an opened folder
+    tb-save.ico         16, 24, 32: toolbar, a floppy disk
+    tb-network.ico      16, 24, 32: toolbar, a drive on a network cable
+    tb-help.ico         16, 24, 32: toolbar, a white i on a blue sign (About)
+    sel-general.ico     24, 36, 48: page button "Allgemein", a form and a pencil
+    sel-colors.ico      24, 36, 48: page button "Farben", a painter's palette
+    sel-items.ico       24, 36, 48: page button "Einträge", a list with bullets
+    sel-test.ico        24, 36, 48: page button "Test", a disc and a play sign
+    tree-project.ico    16, 24, 32: tree, the project: a disc
+    tree-item.ico       16, 24, 32: tree, an entry: a closed folder
+    tree-item-open.ico  16, 24, 32: tree, the entry opened: an open folder
+    tree-field.ico      16, 24, 32: tree, a field of an entry: a sheet with lines
+    options-drive.ico   32, 48, 64: options, a folder on a hard disk (subst)
+    wizard-side.bmp     97 x 233, 146 x 350, 194 x 466, 24 bit: along the left
+                        of the drive wizard
+    wizard-hint.ico     32, 48, 64: the drive wizard's note, a warning triangle
+and the demo CD in ../demo/cd (at one size only): its project file kelvo.ini,
+background tile, splash picture, entry icons, pictures and documents.
 
-All icons are 32 bit with alpha and an AND mask. The 16 x 16 toolbar and
-tree pictures are drawn pixel by pixel, so they stay crisp at their size.
+All icons are 32 bit with alpha and an AND mask. The toolbar and tree
+pictures are drawn pixel by pixel, so they stay crisp at their size; at the
+larger sizes their outlines stay one pixel wide and their parts are placed
+on whole pixels, so they are crisp there too.
 
 Only the standard library is used: the BMP, ICO and GIF writers are below.
 The results are kept in the repository, so a build never needs Python; run
@@ -538,6 +546,12 @@ class Pixels:
 
 
 # ---------------------------------------------------------------- scales ---
+
+# Every picture of the programs is drawn at 100, 150 and 200 %: a program at
+# another display scale takes the nearest size at or above its need and makes
+# it smaller. Each size is drawn anew from the shapes, not enlarged.
+SCALES = (100, 150, 200)
+
 
 def scaled(n, percent):
     """n pixels at percent, rounded as the programs round a size (like MulDiv:
@@ -1392,23 +1406,43 @@ txt=E-Mail an Orlimar
 """
 
 
-def main():
-    write(os.path.join(HERE, "default-entry.bmp"), bmp_bytes(default_entry()))
-    write(os.path.join(HERE, "wait.ico"), ico_bytes([wait_icon()]))
-    write(os.path.join(HERE, "kelvo.ico"), ico_bytes([program_icon(s) for s in (16, 32, 48)]))
-    write(os.path.join(HERE, "about.gif"), gif_bytes(about_picture()))
+def sizes(base):
+    """An icon's sizes: base at 100 % first, then its 150 and 200 %."""
+    return [scaled(base, p) for p in SCALES]
 
-    write(os.path.join(HERE, "admin.ico"), ico_bytes([editor_icon(s) for s in (16, 32, 48)]))
-    for name, draw in (("tb-new", new_sheet_icon), ("tb-open", lambda: folder_icon(True)),
-                       ("tb-save", floppy_icon), ("tb-network", network_drive_icon),
-                       ("tb-help", info_icon),
-                       ("sel-general", form_picture), ("sel-colors", paint_palette_picture),
-                       ("sel-items", bullet_list_picture), ("sel-test", test_picture),
-                       ("tree-project", project_icon), ("tree-item", lambda: folder_icon(False)),
-                       ("tree-item-open", lambda: folder_icon(True)), ("tree-field", field_icon),
-                       ("options-drive", drive_folder_icon), ("wizard-hint", hint_icon)):
-        write(os.path.join(HERE, name + ".ico"), ico_bytes([draw()]))
-    write(os.path.join(HERE, "wizard-side.bmp"), bmp_bytes(wizard_picture()))
+
+def scaled_name(name, percent):
+    """default-entry.bmp at 150 % is default-entry-150.bmp."""
+    if percent == 100:
+        return name
+    stem, ext = os.path.splitext(name)
+    return "%s-%d%s" % (stem, percent, ext)
+
+
+def main():
+    for p in SCALES:
+        write(os.path.join(HERE, scaled_name("default-entry.bmp", p)), bmp_bytes(default_entry(scaled(16, p))))
+    write(os.path.join(HERE, "wait.ico"), ico_bytes([wait_icon(s) for s in sizes(32)]))
+    # the program icons keep 16, 32 and 48 first; then the sizes between
+    # for the scales of the small icon (20, 24) and of the large one (40, 64)
+    program_sizes = (16, 32, 48, 20, 24, 40, 64)
+    write(os.path.join(HERE, "kelvo.ico"), ico_bytes([program_icon(s) for s in program_sizes]))
+    for p in SCALES:
+        write(os.path.join(HERE, scaled_name("about.gif", p)), gif_bytes(about_picture(p)))
+
+    write(os.path.join(HERE, "admin.ico"), ico_bytes([editor_icon(s) for s in program_sizes]))
+    for name, draw, base in (
+            ("tb-new", new_sheet_icon, 16), ("tb-open", lambda s: folder_icon(True, s), 16),
+            ("tb-save", floppy_icon, 16), ("tb-network", network_drive_icon, 16),
+            ("tb-help", info_icon, 16),
+            ("sel-general", form_picture, 24), ("sel-colors", paint_palette_picture, 24),
+            ("sel-items", bullet_list_picture, 24), ("sel-test", test_picture, 24),
+            ("tree-project", project_icon, 16), ("tree-item", lambda s: folder_icon(False, s), 16),
+            ("tree-item-open", lambda s: folder_icon(True, s), 16), ("tree-field", field_icon, 16),
+            ("options-drive", drive_folder_icon, 32), ("wizard-hint", hint_icon, 32)):
+        write(os.path.join(HERE, name + ".ico"), ico_bytes([draw(s) for s in sizes(base)]))
+    for p in SCALES:
+        write(os.path.join(HERE, scaled_name("wizard-side.bmp", p)), bmp_bytes(wizard_picture(p)))
 
     write(os.path.join(DEMO, "back.bmp"), bmp_bytes(back_tile()))
     write(os.path.join(DEMO, "splash.bmp"), bmp_bytes(splash()))
