@@ -148,8 +148,8 @@ void About::Form_Load() {
     // libraries: decoded now, when the box is first shown, never at the
     // program's start.
     if (Picture2.Picture().Empty()) {
-        if (auto picture = App().LoadPictureFromMemory(art::AboutPicture.data,
-                                                       art::AboutPicture.size))
+        if (auto picture = App().LoadBuiltInPicture(
+                {art::AboutPicture, art::AboutPicture150, art::AboutPicture200}))
             Picture2.SetPicture(*picture);
     }
     mailAddress_ = services_.GetSetting(SettingsApp, SettingsSection, MailKey, Missing);

@@ -21,6 +21,8 @@ extern const Blob TreeItemOpen;
 extern const Blob TreeField;
 extern const Blob OptionsDrive;     // 32 x 32 drive with a folder (ico)
 extern const Blob WizardSide;       // 97 x 233 side picture of the drive wizard (bmp)
+extern const Blob WizardSide150;
+extern const Blob WizardSide200;
 extern const Blob WizardHint;       // 32 x 32 hint sign (ico)
 
 }  // namespace art

@@ -64,7 +64,8 @@ void frmVirtuell::Design() {
     picReg.SetName("picReg");
     picReg.SetBorder(false);
     picReg.Move(0, 0, 1455, 3495);
-    if (auto picture = App().LoadPictureFromMemory(art::WizardSide.data, art::WizardSide.size))
+    if (auto picture =
+            App().LoadBuiltInPicture({art::WizardSide, art::WizardSide150, art::WizardSide200}))
         picReg.SetPicture(*picture);
 
     for (int i = 0; i < PageCount; ++i) {

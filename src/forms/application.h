@@ -37,6 +37,9 @@ public:
     std::optional<Picture> LoadPictureFromMemory(const unsigned char* data, std::size_t size) {
         return backend_.LoadPictureFromMemory(data, size);
     }
+    std::optional<Picture> LoadBuiltInPicture(const std::vector<MemoryFile>& drawings) {
+        return backend_.LoadBuiltInPicture(drawings);
+    }
     std::optional<Picture> ProgramIcon() { return backend_.ProgramIcon(); }
 
     int TwipsPerPixelX() const { return backend_.TwipsPerPixelX(); }

@@ -8,6 +8,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "forms/types.h"
 
@@ -107,9 +108,19 @@ public:
     // Loads a picture file (ico, bmp incl. RLE, gif, jpg, png, wmf, emf);
     // nothing when the file is no readable picture.
     virtual std::optional<Picture> LoadPicture(const std::string& path) = 0;
-    // The same from the bytes of a picture file built into the program.
+    // The same from the bytes of a picture file built into the program: the
+    // programs' own artwork, which scales with the display.
     virtual std::optional<Picture> LoadPictureFromMemory(const unsigned char* data,
                                                          std::size_t size) = 0;
+    // A picture built into the program with its drawings at larger scales:
+    // the first is the one for 96 DPI, the others the same picture drawn
+    // larger (its 150 % and 200 % artwork), from which the backend draws it
+    // where they fit a scale better.
+    virtual std::optional<Picture> LoadBuiltInPicture(const std::vector<MemoryFile>& drawings) = 0;
+    // The size a picture box of the picture takes, in twips, with borderPixels
+    // of frame around it: a scaling picture its 96-DPI size at 15 twips a
+    // pixel, any other its pixels at the screen's DPI.
+    virtual TextSize PictureExtent(const Picture& picture, int borderPixels) const = 0;
     // The icon of the running program, the first icon of its resources, at
     // the size of the system's icons; nothing when it has none.
     virtual std::optional<Picture> ProgramIcon() = 0;

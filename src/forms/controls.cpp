@@ -132,9 +132,8 @@ void PictureBox::SetAutoSize(bool autoSize) {
 void PictureBox::SizeToContent() {
     if (!autoSize_ || picture_.Empty()) return;
     // A border adds two pixels on every side (the sunken 3D frame).
-    const int borderPixels = border_ ? 4 : 0;
-    Move(left_, top_, (picture_.WidthPixels() + borderPixels) * App().TwipsPerPixelX(),
-         (picture_.HeightPixels() + borderPixels) * App().TwipsPerPixelY());
+    const TextSize extent = App().GetBackend().PictureExtent(picture_, border_ ? 4 : 0);
+    Move(left_, top_, extent.width, extent.height);
 }
 
 void PictureBox::PaintPicture(const forms::Picture& picture, Twips x, Twips y) {

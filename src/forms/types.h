@@ -41,11 +41,21 @@ constexpr int No = 7;
 class PictureData {
 public:
     virtual ~PictureData() = default;
+    // The size in pixels: for a picture that scales with the display (an
+    // icon file, the programs' own artwork), its size at 96 DPI, which
+    // grows with the display's scale; for any other, its pixels.
     int widthPixels = 0;
     int heightPixels = 0;
+    bool scales = false;
     // Where the picture came from ("file:PATH", "shell-small:PATH", ...);
     // for tests and diagnostics only.
     std::string source;
+};
+
+// The bytes of a file built into the program.
+struct MemoryFile {
+    const unsigned char* data;
+    std::size_t size;
 };
 
 // A picture value. Copies share the same pixels; an empty picture has none.

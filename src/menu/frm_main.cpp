@@ -50,8 +50,8 @@ void frmMain::Design() {
     DefaultPic.SetBorder(false);
     DefaultPic.SetVisible(false);
     DefaultPic.Move(2000, 5520, 240, 240);
-    if (auto picture = App().LoadPictureFromMemory(art::DefaultEntryPicture.data,
-                                                   art::DefaultEntryPicture.size))
+    if (auto picture = App().LoadBuiltInPicture(
+            {art::DefaultEntryPicture, art::DefaultEntryPicture150, art::DefaultEntryPicture200}))
         DefaultPic.SetPicture(*picture);
 
     // Entries 1 to 5 form the left column, 6 to 10 the right one, a row per

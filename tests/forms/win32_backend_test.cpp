@@ -477,6 +477,116 @@ TEST_F(Win32BackendTest, PictureButtonsShowTheirPictureCutAtTheEdges) {
     }
 }
 
+// An ico file with one opaque 32-bit image per size, each of its colour
+// (0x00BBGGRR), to tell from the screen which image a control draws.
+Bytes MakeColouredIco(const std::vector<std::pair<int, COLORREF>>& images) {
+    Bytes directory, bits;
+    Put16(directory, 0);
+    Put16(directory, 1);
+    Put16(directory, static_cast<unsigned>(images.size()));
+    auto offset = static_cast<std::uint32_t>(6 + 16 * images.size());
+    for (const auto& [size, colour] : images) {
+        const int maskStride = (size + 31) / 32 * 4;
+        const auto imageSize = static_cast<std::uint32_t>(40 + size * size * 4 + maskStride * size);
+        const auto side = static_cast<unsigned char>(size);
+        directory.insert(directory.end(), {side, side, 0, 0});
+        Put16(directory, 1);
+        Put16(directory, 32);
+        Put32(directory, imageSize);
+        Put32(directory, offset);
+        offset += imageSize;
+        PutInfoHeader(bits, size, size * 2, 32, BI_RGB, 0, 0);
+        for (int i = 0; i < size * size; ++i)
+            bits.insert(bits.end(), {GetBValue(colour), GetGValue(colour), GetRValue(colour), 0xFF});
+        bits.insert(bits.end(), static_cast<std::size_t>(maskStride * size), 0);
+    }
+    directory.insert(directory.end(), bits.begin(), bits.end());
+    return directory;
+}
+
+// The size and middle colour of a picture button's face bitmap.
+std::pair<SIZE, COLORREF> ButtonFace(HWND button) {
+    auto image = reinterpret_cast<HBITMAP>(SendMessageW(button, BM_GETIMAGE, IMAGE_BITMAP, 0));
+    BITMAP info{};
+    if (!image || !GetObjectW(image, sizeof info, &info)) return {SIZE{0, 0}, CLR_INVALID};
+    HDC dc = CreateCompatibleDC(nullptr);
+    HGDIOBJ old = SelectObject(dc, image);
+    const COLORREF middle = GetPixel(dc, info.bmWidth / 2, info.bmHeight / 2);
+    SelectObject(dc, old);
+    DeleteDC(dc);
+    return {SIZE{info.bmWidth, info.bmHeight}, middle};
+}
+
+// A form moved to a monitor of another DPI: it takes the rectangle Windows
+// suggests, and its controls are laid out, lettered and drawn again at the
+// new DPI from their twips and points; an icon file's picture is drawn from
+// its image nearest at or above the size it takes there.
+TEST_F(Win32BackendTest, AFormMovedToAnotherDpiLaysItselfOutAgain) {
+    if (Dpi() != 96) GTEST_SKIP() << "the screen is not at 96 DPI";
+    Form form(app);
+    form.SetBorderStyle(BorderStyle::FixedSingle);
+    form.SetClientSize(6000, 3000);
+    Label label(form);
+    label.Move(240, 240, 2400, 300);
+    label.SetCaption("Beschriftung");
+    label.SetFont(Font{"MS Sans Serif", 12, false});
+    CommandButton entry(form);
+    entry.Move(240, 720, 750, 750);  // 50 pixels at 96 DPI
+    entry.SetPicture(*app.LoadPicture(WriteFile(
+        "sizes.ico", MakeColouredIco({{16, RGB(0xFF, 0, 0)}, {32, RGB(0, 0xFF, 0)},
+                                      {48, RGB(0, 0, 0xFF)}}))));
+    CommandButton small(form);
+    small.Move(1200, 720, 750, 750);
+    small.SetPicture(*app.LoadPicture(WriteFile("small.ico", MakeColouredIco({{16, RGB(0xFF, 0, 0)}}))));
+    form.Show();
+
+    struct Case {
+        int dpi;
+        int face;             // the icon's side there: 32 pixels at 96 DPI
+        COLORREF image;       // the image it is drawn from
+        int smallFace;        // the 16-pixel icon's side
+    };
+    const Case cases[] = {
+        {96, 32, RGB(0, 0xFF, 0), 16},
+        {144, 48, RGB(0, 0, 0xFF), 24},
+        {120, 40, RGB(0, 0, 0xFF), 20},   // from 48, scaled down
+        {192, 64, RGB(0, 0, 0xFF), 32},   // the largest there is, scaled up
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.dpi);
+        RECT outer;
+        GetWindowRect(Handle(form), &outer);
+        const RECT suggested{outer.left, outer.top, outer.left + MulDiv(420, c.dpi, 96),
+                             outer.top + MulDiv(250, c.dpi, 96)};
+        SendMessageW(Handle(form), WM_DPICHANGED, MAKEWPARAM(c.dpi, c.dpi),
+                     reinterpret_cast<LPARAM>(&suggested));
+        RECT now;
+        GetWindowRect(Handle(form), &now);
+        EXPECT_EQ(now.right - now.left, suggested.right - suggested.left);
+        EXPECT_EQ(now.bottom - now.top, suggested.bottom - suggested.top);
+
+        RECT bounds;
+        GetWindowRect(Handle(label), &bounds);
+        MapWindowPoints(nullptr, Handle(form), reinterpret_cast<POINT*>(&bounds), 2);
+        EXPECT_EQ(bounds.left, MulDiv(240, c.dpi, 1440));
+        EXPECT_EQ(bounds.right - bounds.left, MulDiv(2400, c.dpi, 1440));
+        LOGFONTW font{};
+        GetObjectW(reinterpret_cast<HFONT>(SendMessageW(Handle(label), WM_GETFONT, 0, 0)),
+                   sizeof font, &font);
+        EXPECT_EQ(-font.lfHeight, MulDiv(12, c.dpi, 72));
+
+        GetClientRect(Handle(entry), &bounds);
+        EXPECT_EQ(bounds.right, MulDiv(750, c.dpi, 1440));
+        const int inside = bounds.right - 4;  // within the raised edge
+        const auto [face, colour] = ButtonFace(Handle(entry));
+        EXPECT_EQ(face.cx, std::min(c.face, inside));
+        EXPECT_EQ(colour, c.image);
+        const auto [smallFace, smallColour] = ButtonFace(Handle(small));
+        EXPECT_EQ(smallFace.cx, std::min(c.smallFace, inside));
+        EXPECT_EQ(smallColour, RGB(0xFF, 0, 0));
+    }
+}
+
 TEST_F(Win32BackendTest, TopMostKeepsTheWindowAboveAndShowsIt) {
     Form form(app);
     form.SetBorderStyle(BorderStyle::None);

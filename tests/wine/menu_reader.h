@@ -22,11 +22,59 @@ struct Item {
     wchar_t text[96];  // GetMenuStringW, cut to fit
 };
 
+// The picture a control shows, asked for with kPictureRequestMessage
+// posted to the control: a toolbar's or tree's image size, a picture
+// button's face bitmap and the colour in its middle.
+inline constexpr wchar_t kPictureRequestMessage[] = L"kelvo.probe.ReadPicture";
+
+struct Picture {
+    LONG width;
+    LONG height;
+    COLORREF middle;  // picture buttons only
+};
+
 struct Snapshot {
     LONG complete;  // 1 once the copy is written
     LONG count;
     Item items[160];
+    Picture picture;
 };
+
+// Copies what picture the control window shows.
+inline void CopyPicture(HWND control, Snapshot& snapshot) {
+    Picture& picture = snapshot.picture;
+    picture = Picture{0, 0, CLR_INVALID};
+    wchar_t name[64] = L"";
+    GetClassNameW(control, name, 64);
+    using GetIconSizeFn = BOOL(WINAPI*)(HANDLE, int*, int*);
+    const auto getIconSize = reinterpret_cast<GetIconSizeFn>(reinterpret_cast<void*>(
+        GetProcAddress(GetModuleHandleW(L"comctl32.dll"), "ImageList_GetIconSize")));
+    HANDLE list = nullptr;
+    if (lstrcmpiW(name, L"ToolbarWindow32") == 0)
+        list = reinterpret_cast<HANDLE>(SendMessageW(control, 0x400 + 49 /* TB_GETIMAGELIST */, 0, 0));
+    if (lstrcmpiW(name, L"SysTreeView32") == 0)
+        list = reinterpret_cast<HANDLE>(SendMessageW(control, 0x1100 + 8 /* TVM_GETIMAGELIST */, 0, 0));
+    if (list && getIconSize) {
+        int width = 0, height = 0;
+        getIconSize(list, &width, &height);
+        picture.width = width;
+        picture.height = height;
+    }
+    if (lstrcmpiW(name, L"Button") == 0) {
+        auto bitmap = reinterpret_cast<HBITMAP>(SendMessageW(control, BM_GETIMAGE, IMAGE_BITMAP, 0));
+        BITMAP info{};
+        if (bitmap && GetObjectW(bitmap, sizeof info, &info)) {
+            picture.width = info.bmWidth;
+            picture.height = info.bmHeight;
+            HDC dc = CreateCompatibleDC(nullptr);
+            HGDIOBJ old = SelectObject(dc, bitmap);
+            picture.middle = GetPixel(dc, info.bmWidth / 2, info.bmHeight / 2);
+            SelectObject(dc, old);
+            DeleteDC(dc);
+        }
+    }
+    snapshot.complete = 1;
+}
 
 // Copies the titles of window's menu bar and the entries of their popups.
 inline void CopyMenuBar(HWND window, Snapshot& snapshot) {

@@ -69,12 +69,15 @@ std::vector<MenuTitle> ToTitles(const menu_reader::Snapshot& snapshot) {
 
 // Reads the menu bar inside the window's process: menu_reader.dll, hooked
 // into its thread, answers a posted request through shared memory.
-std::vector<MenuTitle> ReadMenuBarInside(HWND window, int timeoutMs) {
+// Asks the program of window, through the reader DLL lent to it, to copy
+// what the request message asks for into shared memory; then reads it.
+bool AskInside(HWND window, const wchar_t* requestMessage, int timeoutMs,
+               menu_reader::Snapshot& answer) {
     static HMODULE reader = LoadLibraryW((OwnFolder() + L"\\menu_reader.dll").c_str());
     // GetProcAddress gives every function as FARPROC.
     const auto hook = reinterpret_cast<HOOKPROC>(
         reinterpret_cast<void*>(GetProcAddress(reader, menu_reader::kHookProcName)));
-    if (!hook) return {};
+    if (!hook) return false;
     static LONG requests = 0;
     const LPARAM request = InterlockedIncrement(&requests);
     wchar_t memoryName[96], eventName[96];
@@ -82,17 +85,18 @@ std::vector<MenuTitle> ReadMenuBarInside(HWND window, int timeoutMs) {
     HANDLE mapping = CreateFileMappingW(INVALID_HANDLE_VALUE, nullptr, PAGE_READWRITE, 0,
                                         sizeof(menu_reader::Snapshot), memoryName);
     HANDLE done = CreateEventW(nullptr, TRUE, FALSE, eventName);
-    std::vector<MenuTitle> bar;
+    bool answered = false;
     if (mapping && done) {
         HHOOK installed =
             SetWindowsHookExW(WH_GETMESSAGE, hook, reader, GetWindowThreadProcessId(window, nullptr));
         if (installed &&
-            PostMessageW(window, RegisterWindowMessageW(menu_reader::kRequestMessage),
-                         GetCurrentProcessId(), request) &&
+            PostMessageW(window, RegisterWindowMessageW(requestMessage), GetCurrentProcessId(),
+                         request) &&
             WaitForSingleObject(done, static_cast<DWORD>(timeoutMs)) == WAIT_OBJECT_0) {
             if (const auto* snapshot = static_cast<const menu_reader::Snapshot*>(
                     MapViewOfFile(mapping, FILE_MAP_READ, 0, 0, sizeof(menu_reader::Snapshot)))) {
-                if (snapshot->complete) bar = ToTitles(*snapshot);
+                answered = snapshot->complete != 0;
+                if (answered) answer = *snapshot;
                 UnmapViewOfFile(snapshot);
             }
         }
@@ -100,7 +104,13 @@ std::vector<MenuTitle> ReadMenuBarInside(HWND window, int timeoutMs) {
     }
     if (done) CloseHandle(done);
     if (mapping) CloseHandle(mapping);
-    return bar;
+    return answered;
+}
+
+std::vector<MenuTitle> ReadMenuBarInside(HWND window, int timeoutMs) {
+    const auto snapshot = std::make_unique<menu_reader::Snapshot>();
+    if (!AskInside(window, menu_reader::kRequestMessage, timeoutMs, *snapshot)) return {};
+    return ToTitles(*snapshot);
 }
 
 // Memory in another window's process, for messages that pass a pointer: the
@@ -341,6 +351,14 @@ std::vector<MenuTitle> ReadMenuBar(HWND window, int timeoutMs) {
     const auto snapshot = std::make_unique<menu_reader::Snapshot>();
     menu_reader::CopyMenuBar(window, *snapshot);
     return ToTitles(*snapshot);
+}
+
+std::optional<ShownPicture> ReadPicture(HWND control, int timeoutMs) {
+    const auto snapshot = std::make_unique<menu_reader::Snapshot>();
+    if (!AskInside(control, menu_reader::kPictureRequestMessage, timeoutMs, *snapshot))
+        return std::nullopt;
+    return ShownPicture{SIZE{snapshot->picture.width, snapshot->picture.height},
+                        snapshot->picture.middle};
 }
 
 const MenuEntry* FindMenuEntry(const std::vector<MenuTitle>& bar, const std::wstring& title,

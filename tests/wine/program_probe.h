@@ -126,6 +126,15 @@ struct MenuTitle {
 // only for the menu's own, so there the reading is done inside the program
 // by menu_reader.dll (see menu_reader.h). Empty when it cannot be read.
 std::vector<MenuTitle> ReadMenuBar(HWND window, int timeoutMs = 5000);
+// The picture a control of another process shows: a toolbar's or a tree's
+// image size, or a picture button's face (size and the colour in its
+// middle); read inside the program like the menu bar.
+struct ShownPicture {
+    SIZE size;
+    COLORREF middle;
+};
+std::optional<ShownPicture> ReadPicture(HWND control, int timeoutMs = 5000);
+
 // The entry with this text under this title; nullptr if there is none.
 const MenuEntry* FindMenuEntry(const std::vector<MenuTitle>& bar, const std::wstring& title,
                                const std::wstring& entry);

@@ -180,6 +180,12 @@ public:
     std::optional<Picture> LoadPicture(const std::string& path) override;
     std::optional<Picture> LoadPictureFromMemory(const unsigned char* data,
                                                  std::size_t size) override;
+    // The first drawing (headless draws nothing, so sizes are all it needs).
+    std::optional<Picture> LoadBuiltInPicture(const std::vector<MemoryFile>& drawings) override;
+    TextSize PictureExtent(const Picture& picture, int borderPixels) const override {
+        return {(picture.WidthPixels() + borderPixels) * kTwipsPerPixel,
+                (picture.HeightPixels() + borderPixels) * kTwipsPerPixel};
+    }
     // A 32 x 32 picture that stands for the program's icon resource.
     std::optional<Picture> ProgramIcon() override;
     std::optional<Picture> ShellIcon(const std::string& path, bool small,

@@ -69,4 +69,9 @@ std::optional<Picture> Backend::LoadPictureFromMemory(const unsigned char* data,
     return Decode(data, size, "memory");
 }
 
+std::optional<Picture> Backend::LoadBuiltInPicture(const std::vector<MemoryFile>& drawings) {
+    if (drawings.empty()) return std::nullopt;
+    return LoadPictureFromMemory(drawings.front().data, drawings.front().size);
+}
+
 }  // namespace forms::headless

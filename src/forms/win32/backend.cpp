@@ -121,7 +121,23 @@ std::optional<Picture> Win32Backend::LoadPicture(const std::string& path) {
 
 std::optional<Picture> Win32Backend::LoadPictureFromMemory(const unsigned char* data,
                                                            std::size_t size) {
-    return LoadPictureBytes(libraries_, data, size, dpi_, "memory");
+    return LoadPictureBytes(libraries_, data, size, dpi_, "memory", true);
+}
+
+std::optional<Picture> Win32Backend::LoadBuiltInPicture(const std::vector<MemoryFile>& drawings) {
+    return LoadBuiltInDrawings(libraries_, drawings, dpi_);
+}
+
+TextSize Win32Backend::PictureExtent(const Picture& picture, int borderPixels) const {
+    // A scaling picture is as large in twips at every DPI; any other keeps
+    // its pixels, its twips cut down to whole ones, so that tiles laid side
+    // by side by their twips never leave a gap between them.
+    const auto twips = [&](int pixels, int dpi, bool scaling) {
+        return scaling ? pixels * 15 : pixels * 1440 / dpi;
+    };
+    const bool scaling = picture.Data() && picture.Data()->scales;
+    return {twips(picture.WidthPixels(), dpi_.x, scaling) + twips(borderPixels, dpi_.x, false),
+            twips(picture.HeightPixels(), dpi_.y, scaling) + twips(borderPixels, dpi_.y, false)};
 }
 
 std::optional<Picture> Win32Backend::ProgramIcon() {
@@ -136,7 +152,7 @@ std::optional<Picture> Win32Backend::ProgramIcon() {
 
 std::optional<Picture> Win32Backend::ShellIcon(const std::string& path, bool small,
                                                Color background) {
-    return ShellIconPicture(libraries_, path, small, background);
+    return ShellIconPicture(libraries_, path, small, background, dpi_);
 }
 
 TextSize Win32Backend::MeasureText(const Font& font, const std::string& text, Twips wrapWidth) {

@@ -40,6 +40,8 @@ public:
     std::optional<Picture> LoadPicture(const std::string& path) override;
     std::optional<Picture> LoadPictureFromMemory(const unsigned char* data,
                                                  std::size_t size) override;
+    std::optional<Picture> LoadBuiltInPicture(const std::vector<MemoryFile>& drawings) override;
+    TextSize PictureExtent(const Picture& picture, int borderPixels) const override;
     std::optional<Picture> ProgramIcon() override;
     std::optional<Picture> ShellIcon(const std::string& path, bool small,
                                      Color background) override;

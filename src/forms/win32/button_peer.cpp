@@ -64,13 +64,15 @@ private:
         GetClientRect(hwnd_, &client);
         const int insideWidth = std::max<int>(1, client.right - 2 * kEdgePixels);
         const int insideHeight = std::max<int>(1, client.bottom - 2 * kEdgePixels);
-        const int width = std::min(picture->widthPixels, insideWidth);
-        const int height = std::min(picture->heightPixels, insideHeight);
+        const Dpi& dpi = WindowDpi();
+        const SIZE size = picture->SizeAt(dpi);
+        const int width = std::min<int>(size.cx, insideWidth);
+        const int height = std::min<int>(size.cy, insideHeight);
         HBITMAP face = MakeFilledBitmap(width, height, GetSysColor(COLOR_BTNFACE));
         if (!face) return nullptr;
         HDC dc = CreateCompatibleDC(nullptr);
         HGDIOBJ old = SelectObject(dc, face);
-        picture->Draw(dc, (width - picture->widthPixels) / 2, (height - picture->heightPixels) / 2);
+        picture->Draw(dc, (width - size.cx) / 2, (height - size.cy) / 2, dpi);
         SelectObject(dc, old);
         DeleteDC(dc);
         return face;

@@ -178,7 +178,8 @@ void ControlPeer::Create(const wchar_t* className, DWORD style, DWORD exStyle) {
     if (!hwnd_) return;
     SetPropW(hwnd_, kPeerProperty, this);
     SetWindowSubclass(hwnd_, SubclassProc, kSubclassId, reinterpret_cast<DWORD_PTR>(this));
-    SendMessageW(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(backend_.Fonts().Get(control_.Font())),
+    SendMessageW(hwnd_, WM_SETFONT,
+                 reinterpret_cast<WPARAM>(backend_.Fonts().Get(control_.Font(), WindowDpi())),
                  FALSE);
     TakeStackPosition();
     // A window made where the user already sees its parent (a page shown
@@ -220,6 +221,17 @@ void ControlPeer::TakeStackPosition() {
     SetWindowPos(hwnd_, after, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
 }
 
+const Dpi& ControlPeer::WindowDpi() const {
+    if (FormWindow* owner = Owner()) return owner->GetDpi();
+    return backend_.GetDpi();
+}
+
+void ControlPeer::ApplyDpi() {
+    Update(Property::Bounds);
+    Update(Property::Font);
+    Update(Property::Picture);
+}
+
 FormWindow* ControlPeer::Owner() const {
     return FormWindow::FromHandle(reinterpret_cast<HWND>(control_.Parent().NativeHandle()));
 }
@@ -231,7 +243,7 @@ HWND ControlPeer::ParentWindow() const {
 }
 
 RECT ControlPeer::BoundsPixels() const {
-    const Dpi& dpi = backend_.GetDpi();
+    const Dpi& dpi = WindowDpi();
     const int left = dpi.PixelsX(control_.Left());
     const int top = dpi.PixelsY(control_.Top());
     return RECT{left, top, left + dpi.PixelsX(control_.Width()),
@@ -275,7 +287,8 @@ void ControlPeer::Update(Property property) {
     }
     case Property::Font:
         SendMessageW(hwnd_, WM_SETFONT,
-                     reinterpret_cast<WPARAM>(backend_.Fonts().Get(control_.Font())), TRUE);
+                     reinterpret_cast<WPARAM>(backend_.Fonts().Get(control_.Font(), WindowDpi())),
+                     TRUE);
         break;
     case Property::ZOrder:
         // Windows repaints what the new order uncovers or covers.
@@ -322,7 +335,7 @@ LRESULT ControlPeer::Message(UINT message, WPARAM wParam, LPARAM lParam, bool& h
     case WM_MOUSEMOVE: {
         handled = true;
         const LRESULT result = DefSubclassProc(hwnd_, message, wParam, lParam);
-        control_.RaiseMouseMove(MouseStateOf(wParam, lParam, backend_.GetDpi()));
+        control_.RaiseMouseMove(MouseStateOf(wParam, lParam, WindowDpi()));
         return result;
     }
     case WM_SETCURSOR:

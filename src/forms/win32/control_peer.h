@@ -76,6 +76,13 @@ public:
     // show it. Null for controls that hold none.
     virtual HBRUSH InsideBrush() { return nullptr; }
 
+    // ---- Scale --------------------------------------------------------------------------
+    // The DPI of the monitor the control's form is on.
+    const Dpi& WindowDpi() const;
+    // The form moved to a monitor of another DPI: the window takes its place,
+    // font and pictures anew from the model's twips and points.
+    virtual void ApplyDpi();
+
 protected:
     ControlPeer(Control& control, Win32Backend& backend);
     // Creates the child window in the control's container (or on the form),

@@ -9,11 +9,11 @@ FontCache::~FontCache() {
     for (auto& [key, font] : fonts_) DeleteObject(font);
 }
 
-HFONT FontCache::Get(const Font& font) {
+HFONT FontCache::Get(const Font& font, const Dpi& dpi) {
     // Sizes are kept to hundredths of a point, enough for 8.25 or 9.75.
-    const Key key{font.Name, std::lround(font.Size * 100), font.Bold};
+    const Key key{font.Name, std::lround(font.Size * 100), font.Bold, dpi.y};
     if (auto found = fonts_.find(key); found != fonts_.end()) return found->second;
-    const int height = -static_cast<int>(std::lround(font.Size * dpi_.y / 72.0));
+    const int height = -static_cast<int>(std::lround(font.Size * dpi.y / 72.0));
     HFONT handle = CreateFontW(height, 0, 0, 0, font.Bold ? FW_BOLD : FW_NORMAL, FALSE, FALSE,
                                FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS,
                                DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE,
@@ -26,7 +26,7 @@ HFONT FontCache::Get(const Font& font) {
 TextSize FontCache::Measure(const Font& font, const std::string& text, Twips wrapWidth) {
     if (!measuring_) measuring_ = CreateCompatibleDC(nullptr);
     HDC dc = measuring_;
-    HGDIOBJ old = SelectObject(dc, Get(font));
+    HGDIOBJ old = SelectObject(dc, Get(font, dpi_));
     RECT rect{0, 0, wrapWidth > 0 ? dpi_.PixelsX(wrapWidth) : 0, 0};
     const std::wstring wide = Widen(text);
     UINT format = DT_CALCRECT | DT_EXPANDTABS | DT_NOCLIP;

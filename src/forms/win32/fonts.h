@@ -21,8 +21,9 @@ public:
     FontCache& operator=(const FontCache&) = delete;
     ~FontCache();
 
-    // The font for a model font; the cache owns it.
-    HFONT Get(const Font& font);
+    // The font for a model font at the DPI of the window that shows it; the
+    // cache owns it.
+    HFONT Get(const Font& font, const Dpi& dpi);
 
     // Size of text in font: one line per line break, or with wrapWidth > 0
     // broken at word boundaries within that width. "&" marks an access key
@@ -30,7 +31,7 @@ public:
     TextSize Measure(const Font& font, const std::string& text, Twips wrapWidth);
 
 private:
-    using Key = std::tuple<std::string, long, bool>;
+    using Key = std::tuple<std::string, long, bool, int>;
     Dpi dpi_;
     std::map<Key, HFONT> fonts_;
     // One device context for all measuring, made on first use: every label

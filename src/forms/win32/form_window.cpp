@@ -43,9 +43,10 @@ WindowStyles FormStyles(const Form& form) {
     return styles;
 }
 
-FormWindow::FormWindow(Form& form, Win32Backend& backend) : form_(form), backend_(backend) {
+FormWindow::FormWindow(Form& form, Win32Backend& backend)
+    : form_(form), backend_(backend), dpi_(backend.GetDpi()) {
     const WindowStyles styles = FormStyles(form);
-    const Dpi& dpi = backend.GetDpi();
+    const Dpi& dpi = dpi_;
     HWND owner = form.ShowInTaskbar() ? nullptr : backend.HiddenOwner();
     hwnd_ = CreateWindowExW(styles.exStyle | (form.TopMost() ? WS_EX_TOPMOST : 0), kFormClass,
                     Widen(form.Caption()).c_str(), styles.style, dpi.PixelsX(form.Left()),
@@ -53,6 +54,13 @@ FormWindow::FormWindow(Form& form, Win32Backend& backend) : form_(form), backend
                     owner, nullptr, backend.Instance(), this);
     if (!hwnd_) return;
     backend_.FormCreated(this);
+    // A window made on a monitor of another DPI than the screen's takes the
+    // size it has there; its controls come later, at its DPI.
+    if (const Dpi own = Dpi::OfWindow(hwnd_); !(own == dpi_)) {
+        dpi_ = own;
+        ApplyBounds();
+    }
+    surface_.SetDpi(dpi_);
     RECT client;
     GetClientRect(hwnd_, &client);
     surface_.Resize(client.right, client.bottom);
@@ -111,6 +119,7 @@ void FormWindow::Update(Property property) {
         break;
     case Property::BackColor:
         // A new background colour clears what was painted, as Cls does.
+        painted_.clear();
         surface_.Clear(form_.BackColor());
         InvalidateAll();
         break;
@@ -135,21 +144,39 @@ void FormWindow::SetFocus() {
 void FormWindow::PaintPicture(const Picture& picture, Twips x, Twips y) {
     const Win32Picture* pixels = PixelsOf(picture);
     if (!hwnd_ || !pixels) return;
-    const Dpi& dpi = backend_.GetDpi();
-    const int left = dpi.PixelsX(x);
-    const int top = dpi.PixelsY(y);
+    painted_.push_back({picture, x, y});
+    const int left = dpi_.PixelsX(x);
+    const int top = dpi_.PixelsY(y);
     surface_.Draw(*pixels, left, top);
     // Transparent labels over the picture show it too. A window not on the
     // screen yet paints all of it when it comes (a tiled background is
     // painted tile by tile while the program starts).
     if (!IsWindowVisible(hwnd_)) return;
-    const RECT area{left, top, left + pixels->widthPixels, top + pixels->heightPixels};
+    const SIZE size = pixels->SizeAt(dpi_);
+    const RECT area{left, top, left + size.cx, top + size.cy};
     RedrawWindow(hwnd_, &area, nullptr, RDW_INVALIDATE | RDW_ALLCHILDREN);
 }
 
 void FormWindow::Cls() {
     if (!hwnd_) return;
+    painted_.clear();
     surface_.Clear(form_.BackColor());
+    InvalidateAll();
+}
+
+void FormWindow::ChangeDpi(const Dpi& dpi, const RECT& suggested) {
+    dpi_ = dpi;
+    surface_.SetDpi(dpi_);
+    SetWindowPos(hwnd_, nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
+                 suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
+    for (const Control* control : form_.Controls())
+        if (ControlPeer* peer = ControlPeer::FromHandle(reinterpret_cast<HWND>(control->NativeHandle())))
+            peer->ApplyDpi();
+    // What was painted comes again at its twips, now at other pixels.
+    surface_.Clear(form_.BackColor());
+    for (const Painted& paint : painted_)
+        if (const Win32Picture* pixels = PixelsOf(paint.picture))
+            surface_.Draw(*pixels, dpi_.PixelsX(paint.x), dpi_.PixelsY(paint.y));
     InvalidateAll();
 }
 
@@ -165,7 +192,7 @@ void FormWindow::ControlFocused(HWND child) {
 }
 
 void FormWindow::ApplyBounds() {
-    const Dpi& dpi = backend_.GetDpi();
+    const Dpi& dpi = dpi_;
     SetWindowPos(hwnd_, nullptr, dpi.PixelsX(form_.Left()), dpi.PixelsY(form_.Top()),
                  dpi.PixelsX(form_.Width()), dpi.PixelsY(form_.Height()),
                  SWP_NOZORDER | SWP_NOACTIVATE);
@@ -265,6 +292,9 @@ LRESULT FormWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_CLOSE:
         form_.RaiseCloseRequest();
         return 0;
+    case WM_DPICHANGED:
+        ChangeDpi(Dpi{LOWORD(wParam), HIWORD(wParam)}, *reinterpret_cast<const RECT*>(lParam));
+        return 0;
     case WM_QUERYENDSESSION:
         return form_.RaiseSessionEndQuery() ? TRUE : FALSE;
     case WM_ENDSESSION:
@@ -273,7 +303,7 @@ LRESULT FormWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
         if (wParam) form_.RaiseSessionEnd();
         return 0;
     case WM_MOUSEMOVE:
-        form_.RaiseMouseMove(MouseStateOf(wParam, lParam, backend_.GetDpi()));
+        form_.RaiseMouseMove(MouseStateOf(wParam, lParam, dpi_));
         return 0;
     case WM_LBUTTONUP:
         form_.RaiseClick();

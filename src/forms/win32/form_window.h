@@ -7,6 +7,7 @@
 
 #include <map>
 #include <memory>
+#include <vector>
 
 #include "forms/backend.h"
 #include "forms/controls.h"
@@ -61,6 +62,9 @@ public:
 
     HWND Handle() const { return hwnd_; }
     Form& GetForm() const { return form_; }
+    // The DPI of the monitor the window is on, at which its controls are laid
+    // out from their twips.
+    const Dpi& GetDpi() const { return dpi_; }
     Surface& GetSurface() { return surface_; }
     // A child window id not yet used in this form.
     int NextControlId() { return nextId_++; }
@@ -90,12 +94,24 @@ private:
     void UpdateDefaultLook();
     void RestoreFocus();
     void InvalidateAll();
+    // The window came to a monitor of another DPI (WM_DPICHANGED): it takes
+    // the rectangle Windows suggests, and everything in it is laid out,
+    // lettered and drawn anew at the new DPI.
+    void ChangeDpi(const Dpi& dpi, const RECT& suggested);
 
     Form& form_;
     Win32Backend& backend_;
     HWND hwnd_ = nullptr;
     HICON icon_ = nullptr;
     Surface surface_;
+    Dpi dpi_;
+    // What was painted onto the surface since it was last cleared, in
+    // twips, to paint it again at another DPI.
+    struct Painted {
+        Picture picture;
+        Twips x, y;
+    };
+    std::vector<Painted> painted_;
     HWND lastFocus_ = nullptr;
     int nextId_ = 100;
     std::map<UINT_PTR, Timer*> timers_;

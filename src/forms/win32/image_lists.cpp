@@ -11,15 +11,18 @@ namespace forms::win32 {
 namespace {
 
 // Draws picture centred onto a cell filled with colour.
-void DrawOnto(HBITMAP cell, int width, int height, const Win32Picture* picture, COLORREF colour) {
+void DrawOnto(HBITMAP cell, int width, int height, const Win32Picture* picture, COLORREF colour,
+              const Dpi& dpi) {
     HDC dc = CreateCompatibleDC(nullptr);
     HGDIOBJ old = SelectObject(dc, cell);
     HBRUSH brush = CreateSolidBrush(colour);
     const RECT all{0, 0, width, height};
     FillRect(dc, &all, brush);
     DeleteObject(brush);
-    if (picture)
-        picture->Draw(dc, (width - picture->widthPixels) / 2, (height - picture->heightPixels) / 2);
+    if (picture) {
+        const SIZE size = picture->SizeAt(dpi);
+        picture->Draw(dc, (width - size.cx) / 2, (height - size.cy) / 2, dpi);
+    }
     GdiFlush();
     SelectObject(dc, old);
     DeleteDC(dc);
@@ -28,7 +31,7 @@ void DrawOnto(HBITMAP cell, int width, int height, const Win32Picture* picture, 
 // Adds one picture: drawn once on black and once on white, the two tell
 // how much of each pixel the picture covers.
 void AddPicture(HIMAGELIST list, int width, int height, const Win32Picture* picture,
-                COLORREF background) {
+                COLORREF background, const Dpi& dpi) {
     void *blackPixels = nullptr, *whitePixels = nullptr, *colourPixels = nullptr;
     HBITMAP black = MakeDib(width, height, &blackPixels);
     HBITMAP white = MakeDib(width, height, &whitePixels);
@@ -39,8 +42,8 @@ void AddPicture(HIMAGELIST list, int width, int height, const Win32Picture* pict
     const int maskStride = (width + 15) / 16 * 2;  // rows of a monochrome bitmap are words
     std::vector<std::uint8_t> maskBits(static_cast<std::size_t>(maskStride * height), 0);
     if (black && white && colour) {
-        DrawOnto(black, width, height, picture, RGB(0, 0, 0));
-        DrawOnto(white, width, height, picture, RGB(0xFF, 0xFF, 0xFF));
+        DrawOnto(black, width, height, picture, RGB(0, 0, 0), dpi);
+        DrawOnto(white, width, height, picture, RGB(0xFF, 0xFF, 0xFF), dpi);
         const std::uint8_t back[3] = {GetBValue(background), GetGValue(background),
                                       GetRValue(background)};
         for (int y = 0; y < height; ++y) {
@@ -75,14 +78,14 @@ void AddPicture(HIMAGELIST list, int width, int height, const Win32Picture* pict
 
 }  // namespace
 
-HIMAGELIST MakeImageList(const ImageList& images, COLORREF background) {
-    const int width = images.ImageWidth();
-    const int height = images.ImageHeight();
+HIMAGELIST MakeImageList(const ImageList& images, COLORREF background, const Dpi& dpi) {
+    const int width = dpi.ScaleX(images.ImageWidth());
+    const int height = dpi.ScaleY(images.ImageHeight());
     if (width <= 0 || height <= 0) return nullptr;
     HIMAGELIST list = ImageList_Create(width, height, ILC_COLOR32 | ILC_MASK, images.Count(), 1);
     if (!list) return nullptr;
     for (const Picture& picture : images.Images())
-        AddPicture(list, width, height, PixelsOf(picture), background);
+        AddPicture(list, width, height, PixelsOf(picture), background, dpi);
     return list;
 }
 

@@ -6,6 +6,7 @@
 #include <commctrl.h>
 
 #include "forms/common_controls.h"
+#include "forms/win32/text.h"
 
 namespace forms::win32 {
 
@@ -14,6 +15,7 @@ namespace forms::win32 {
 // in which clear parts of the pictures stay clear and partly clear pixels
 // are mixed with background, the colour the control shows behind them.
 // The caller destroys it with ImageList_Destroy.
-HIMAGELIST MakeImageList(const ImageList& images, COLORREF background);
+// The images' size grows with dpi from their size at 96 DPI.
+HIMAGELIST MakeImageList(const ImageList& images, COLORREF background, const Dpi& dpi);
 
 }  // namespace forms::win32

@@ -54,6 +54,14 @@ SystemLibraries::SHGetFileInfoFn SystemLibraries::SHGetFileInfoW() {
     return As<SHGetFileInfoFn>(os::win32::SystemFunction(L"shell32.dll", "SHGetFileInfoW"));
 }
 
+SystemLibraries::SHGetImageListFn SystemLibraries::SHGetImageList() {
+    StartCom();
+    // By name since Vista; before, only as ordinal 727.
+    if (auto named = os::win32::SystemFunction(L"shell32.dll", "SHGetImageList"))
+        return As<SHGetImageListFn>(named);
+    return As<SHGetImageListFn>(os::win32::SystemFunction(L"shell32.dll", MAKEINTRESOURCEA(727)));
+}
+
 SystemLibraries::GetFileNameFn SystemLibraries::GetOpenFileNameW() {
     return As<GetFileNameFn>(os::win32::SystemFunction(L"comdlg32.dll", "GetOpenFileNameW"));
 }

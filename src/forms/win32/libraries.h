@@ -29,6 +29,8 @@ public:
     using WicConvertFn = HRESULT(WINAPI*)(REFWICPixelFormatGUID, IWICBitmapSource*,
                                           IWICBitmapSource**);
     using SHGetFileInfoFn = DWORD_PTR(WINAPI*)(const wchar_t*, DWORD, SHFILEINFOW*, UINT, UINT);
+    // SHGetImageList: the system's image list of one icon size (SHIL_...).
+    using SHGetImageListFn = HRESULT(WINAPI*)(int, REFIID, void**);
     using GetFileNameFn = BOOL(WINAPI*)(tagOFNW*);
     using CommDlgExtendedErrorFn = DWORD(WINAPI*)();
     using ChooseColorFn = BOOL(WINAPI*)(tagCHOOSECOLORW*);
@@ -54,6 +56,7 @@ public:
     OleLoadPictureFn OleLoadPicture();
     WicConvertFn WICConvertBitmapSource();
     SHGetFileInfoFn SHGetFileInfoW();
+    SHGetImageListFn SHGetImageList();
 
     // The common dialogs (comdlg32).
     GetFileNameFn GetOpenFileNameW();

@@ -46,12 +46,13 @@ public:
     void PaintPicture(const Picture& picture, Twips x, Twips y) override {
         const Win32Picture* pixels = PixelsOf(picture);
         if (!hwnd_ || !pixels) return;
-        const Dpi& dpi = backend_.GetDpi();
+        const Dpi& dpi = WindowDpi();
         const int left = dpi.PixelsX(x);
         const int top = dpi.PixelsY(y);
         surface_.Draw(*pixels, left, top);
         // Transparent labels over the picture show it too.
-        const RECT area{left, top, left + pixels->widthPixels, top + pixels->heightPixels};
+        const SIZE size = pixels->SizeAt(dpi);
+        const RECT area{left, top, left + size.cx, top + size.cy};
         RedrawWindow(hwnd_, &area, nullptr, RDW_INVALIDATE | RDW_ALLCHILDREN);
     }
 
@@ -97,6 +98,7 @@ private:
     void Rebuild() {
         if (!hwnd_) return;
         FitSurface();
+        surface_.SetDpi(WindowDpi());
         surface_.SetBase(box_.Picture());
         surface_.Clear(box_.BackColor());
         RedrawWindow(hwnd_, nullptr, nullptr, RDW_INVALIDATE | RDW_ALLCHILDREN);

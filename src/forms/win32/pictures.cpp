@@ -5,6 +5,8 @@
 #include <shellapi.h>
 #include <wincodec.h>
 
+#include <algorithm>
+#include <cmath>
 #include <cstdint>
 #include <cstring>
 #include <vector>
@@ -12,6 +14,10 @@
 namespace forms::win32 {
 
 namespace {
+
+// IID_IImageList, which no import library of the toolchain holds.
+constexpr IID kImageListInterface = {0x46eb5926, 0x582e, 0x4017,
+                                     {0x9f, 0xdf, 0xe8, 0x99, 0x8d, 0xaa, 0x09, 0x50}};
 
 // Releases a COM interface when it goes out of scope.
 template <class T>
@@ -182,32 +188,123 @@ std::shared_ptr<Win32Picture> LoadBmp(const unsigned char* data, std::size_t siz
     return Win32Picture::FromBitmap(bitmap, false);
 }
 
-// An ico file through user32 alone, with the entry the OLE loader takes:
-// the one as wide as the system's icons, else the first.
-std::shared_ptr<Win32Picture> LoadIco(const unsigned char* data, std::size_t size) {
+// The images of an ico file: where each lies in the file and its size.
+struct IconImage {
+    std::size_t offset = 0;
+    std::size_t bytes = 0;
+    int width = 0;
+    int height = 0;
+};
+
+std::vector<IconImage> IconImages(const unsigned char* data, std::size_t size) {
     constexpr std::size_t kDirectory = 6, kEntry = 16;
-    if (size < kDirectory + kEntry || Word(data) != 0 || Word(data + 2) != 1) return nullptr;
+    std::vector<IconImage> images;
+    if (size < kDirectory + kEntry || Word(data) != 0 || Word(data + 2) != 1) return images;
     const std::size_t count = Word(data + 4);
-    if (count == 0 || kDirectory + count * kEntry > size) return nullptr;
-    std::size_t chosen = 0;
-    if (count != 1) {
-        const int systemWidth = GetSystemMetrics(SM_CXICON);
-        for (std::size_t i = 0; i < count; ++i) {
-            if (data[kDirectory + i * kEntry] == systemWidth) {
-                chosen = i;
-                break;
+    if (count == 0 || kDirectory + count * kEntry > size) return images;
+    for (std::size_t i = 0; i < count; ++i) {
+        const unsigned char* entry = data + kDirectory + i * kEntry;
+        IconImage image;
+        image.bytes = Dword(entry + 8);
+        image.offset = Dword(entry + 12);
+        // A size byte of 0 stands for 256.
+        image.width = entry[0] == 0 ? 256 : entry[0];
+        image.height = entry[1] == 0 ? 256 : entry[1];
+        if (image.bytes == 0 || image.offset > size || image.bytes > size - image.offset) return {};
+        images.push_back(image);
+    }
+    return images;
+}
+
+HICON MakeIconOf(const std::vector<unsigned char>& file, const IconImage& image) {
+    return CreateIconFromResourceEx(const_cast<unsigned char*>(file.data() + image.offset),
+                                    static_cast<DWORD>(image.bytes), TRUE, 0x00030000, image.width,
+                                    image.height, LR_DEFAULTCOLOR);
+}
+
+// The image of an icon file to draw at a width: the narrowest as wide or
+// wider, else the widest.
+const IconImage& NearestAtOrAbove(const std::vector<IconImage>& images, int width) {
+    const IconImage* best = nullptr;
+    for (const IconImage& image : images)
+        if (image.width >= width && (!best || image.width < best->width)) best = &image;
+    if (best) return *best;
+    for (const IconImage& image : images)
+        if (!best || image.width > best->width) best = &image;
+    return *best;
+}
+
+// A picture drawn anew at size: drawn at its own size once on black and once
+// on white, which tell how much of each pixel it covers, then each pixel of
+// size averaged over the part of the drawing under it. A 32-bit DIB with
+// premultiplied alpha, so that clear parts stay clear.
+std::shared_ptr<Win32Picture> Resampled(const Win32Picture& source, SIZE from, SIZE to) {
+    if (from.cx <= 0 || from.cy <= 0 || to.cx <= 0 || to.cy <= 0) return nullptr;
+    auto drawOn = [&](COLORREF colour, void** bits) {
+        HBITMAP dib = MakeDib(from.cx, from.cy, bits);
+        if (!dib) return dib;
+        HDC dc = CreateCompatibleDC(nullptr);
+        HGDIOBJ old = SelectObject(dc, dib);
+        HBRUSH brush = CreateSolidBrush(colour);
+        const RECT all{0, 0, from.cx, from.cy};
+        FillRect(dc, &all, brush);
+        DeleteObject(brush);
+        source.DrawPixels(dc, 0, 0);
+        GdiFlush();
+        SelectObject(dc, old);
+        DeleteDC(dc);
+        return dib;
+    };
+    void *blackBits = nullptr, *whiteBits = nullptr, *outBits = nullptr;
+    HBITMAP black = drawOn(RGB(0, 0, 0), &blackBits);
+    HBITMAP white = drawOn(RGB(0xFF, 0xFF, 0xFF), &whiteBits);
+    HBITMAP out = MakeDib(to.cx, to.cy, &outBits);
+    if (!black || !white || !out) {
+        for (HBITMAP bitmap : {black, white, out})
+            if (bitmap) DeleteObject(bitmap);
+        return nullptr;
+    }
+    // Premultiplied colour and coverage of every source pixel.
+    const auto* onBlack = static_cast<const std::uint8_t*>(blackBits);
+    const auto* onWhite = static_cast<const std::uint8_t*>(whiteBits);
+    std::vector<float> premultiplied(static_cast<std::size_t>(from.cx * from.cy * 4));
+    for (std::size_t i = 0; i < premultiplied.size(); i += 4) {
+        int through = 0;
+        for (int c = 0; c < 3; ++c) {
+            premultiplied[i + c] = onBlack[i + c];
+            through += onWhite[i + c] - onBlack[i + c];
+        }
+        premultiplied[i + 3] = 255.0f - std::clamp(through / 3.0f, 0.0f, 255.0f);
+    }
+    auto* result = static_cast<std::uint8_t*>(outBits);
+    const double scaleX = static_cast<double>(from.cx) / to.cx;
+    const double scaleY = static_cast<double>(from.cy) / to.cy;
+    for (int y = 0; y < to.cy; ++y) {
+        const double top = y * scaleY, bottom = (y + 1) * scaleY;
+        for (int x = 0; x < to.cx; ++x) {
+            const double left = x * scaleX, right = (x + 1) * scaleX;
+            double sum[4] = {0, 0, 0, 0};
+            double weights = 0;
+            for (int sy = static_cast<int>(top); sy < from.cy && sy < bottom; ++sy) {
+                const double h = std::min<double>(bottom, sy + 1) - std::max<double>(top, sy);
+                for (int sx = static_cast<int>(left); sx < from.cx && sx < right; ++sx) {
+                    const double w = (std::min<double>(right, sx + 1) - std::max<double>(left, sx)) * h;
+                    const std::size_t at = static_cast<std::size_t>((sy * from.cx + sx) * 4);
+                    for (int c = 0; c < 4; ++c) sum[c] += premultiplied[at + c] * w;
+                    weights += w;
+                }
             }
+            const std::size_t at = static_cast<std::size_t>((y * to.cx + x) * 4);
+            for (int c = 0; c < 4; ++c)
+                result[at + c] = static_cast<std::uint8_t>(
+                    std::lround(std::clamp(weights > 0 ? sum[c] / weights : 0.0, 0.0, 255.0)));
+            // Premultiplied colour never exceeds its coverage.
+            for (int c = 0; c < 3; ++c) result[at + c] = std::min(result[at + c], result[at + 3]);
         }
     }
-    const unsigned char* entry = data + kDirectory + chosen * kEntry;
-    const std::uint64_t bytes = Dword(entry + 8);
-    const std::uint64_t offset = Dword(entry + 12);
-    if (bytes == 0 || offset + bytes > size) return nullptr;
-    HICON icon = CreateIconFromResourceEx(const_cast<unsigned char*>(data + offset),
-                                          static_cast<DWORD>(bytes), TRUE, 0x00030000, entry[0],
-                                          entry[1], LR_DEFAULTCOLOR);
-    if (!icon) return nullptr;
-    return Win32Picture::FromIcon(icon);
+    DeleteObject(black);
+    DeleteObject(white);
+    return Win32Picture::FromBitmap(out, true);
 }
 
 SIZE BitmapSize(HBITMAP bitmap) {
@@ -272,8 +369,8 @@ std::shared_ptr<Win32Picture> Win32Picture::FromOle(IPicture* picture, Dpi dpi) 
         size = {MulDiv(width, dpi.x, 2540), MulDiv(height, dpi.y, 2540)};
     }
     if (size.cx <= 0 || size.cy <= 0) return nullptr;
-    result->widthPixels = size.cx;
-    result->heightPixels = size.cy;
+    result->widthPixels = result->pixelWidth_ = size.cx;
+    result->heightPixels = result->pixelHeight_ = size.cy;
     return result;
 }
 
@@ -282,8 +379,8 @@ std::shared_ptr<Win32Picture> Win32Picture::FromIcon(HICON icon) {
     result->icon_ = icon;
     const SIZE size = IconSize(icon);
     if (size.cx <= 0 || size.cy <= 0) return nullptr;
-    result->widthPixels = size.cx;
-    result->heightPixels = size.cy;
+    result->widthPixels = result->pixelWidth_ = size.cx;
+    result->heightPixels = result->pixelHeight_ = size.cy;
     return result;
 }
 
@@ -292,24 +389,103 @@ std::shared_ptr<Win32Picture> Win32Picture::FromBitmap(HBITMAP bitmap, bool alph
     result->bitmap_ = bitmap;
     result->alpha_ = alpha;
     const SIZE size = BitmapSize(bitmap);
-    result->widthPixels = size.cx;
-    result->heightPixels = size.cy;
+    result->widthPixels = result->pixelWidth_ = size.cx;
+    result->heightPixels = result->pixelHeight_ = size.cy;
     return result;
 }
 
-void Win32Picture::Draw(HDC dc, int x, int y) const {
+std::shared_ptr<Win32Picture> Win32Picture::FromIconFile(const unsigned char* data, std::size_t size,
+                                                         bool builtIn) {
+    const std::vector<IconImage> images = IconImages(data, size);
+    if (images.empty()) return nullptr;
+    std::size_t chosen = 0;
+    if (!builtIn) {
+        // The system's icons are 32 pixels wide at 96 DPI.
+        for (std::size_t i = 0; i < images.size(); ++i)
+            if (images[i].width == 32) {
+                chosen = i;
+                break;
+            }
+    }
+    std::vector<unsigned char> file(data, data + size);
+    HICON icon = MakeIconOf(file, images[chosen]);
+    if (!icon) return nullptr;
+    auto result = FromIcon(icon);
+    if (!result) return nullptr;
+    result->iconFile_ = std::move(file);
+    result->scales = true;
+    return result;
+}
+
+void Win32Picture::AddLargerDrawing(std::shared_ptr<Win32Picture> drawing) {
+    if (drawing) larger_.push_back(std::move(drawing));
+}
+
+SIZE Win32Picture::SizeAt(const Dpi& dpi) const {
+    if (!scales) return PixelSize();
+    return {dpi.ScaleX(widthPixels), dpi.ScaleY(heightPixels)};
+}
+
+void Win32Picture::Draw(HDC dc, int x, int y, const Dpi& dpi) const {
+    const SIZE size = SizeAt(dpi);
+    if (size.cx == pixelWidth_ && size.cy == pixelHeight_)
+        DrawPixels(dc, x, y);
+    else
+        DrawingAt(size).DrawPixels(dc, x, y);
+}
+
+const Win32Picture& Win32Picture::DrawingAt(SIZE size) const {
+    const auto key = std::make_pair(static_cast<int>(size.cx), static_cast<int>(size.cy));
+    if (auto found = drawings_.find(key); found != drawings_.end()) return *found->second;
+    const auto sameSize = [&](const Win32Picture& picture) {
+        return picture.pixelWidth_ == size.cx && picture.pixelHeight_ == size.cy;
+    };
+    std::shared_ptr<Win32Picture> drawing;
+    if (!iconFile_.empty()) {
+        // The icon file's image nearest at or above the size.
+        const std::vector<IconImage> images = IconImages(iconFile_.data(), iconFile_.size());
+        HICON icon = images.empty() ? nullptr
+                                    : MakeIconOf(iconFile_, NearestAtOrAbove(images, size.cx));
+        if (std::shared_ptr<Win32Picture> start = icon ? FromIcon(icon) : nullptr)
+            drawing = sameSize(*start) ? start : Resampled(*start, start->PixelSize(), size);
+    } else {
+        // This drawing or its larger artwork: the narrowest at least as wide
+        // as the size, else the widest.
+        const auto better = [&](const Win32Picture& a, const Win32Picture& b) {
+            const bool aFits = a.pixelWidth_ >= size.cx;
+            const bool bFits = b.pixelWidth_ >= size.cx;
+            if (aFits != bFits) return aFits;
+            return aFits ? a.pixelWidth_ < b.pixelWidth_ : a.pixelWidth_ > b.pixelWidth_;
+        };
+        std::shared_ptr<Win32Picture> chosen;
+        for (const auto& larger : larger_)
+            if (better(*larger, chosen ? *chosen : *this)) chosen = larger;
+        if (chosen && sameSize(*chosen))
+            drawing = chosen;
+        else
+            drawing = Resampled(chosen ? *chosen : *this, (chosen ? *chosen : *this).PixelSize(), size);
+    }
+    if (!drawing) {
+        // Nothing to draw from: a clear drawing of the size keeps layouts whole.
+        void* bits = nullptr;
+        drawing = FromBitmap(MakeDib(size.cx, size.cy, &bits), true);
+    }
+    return *drawings_.emplace(key, std::move(drawing)).first->second;
+}
+
+void Win32Picture::DrawPixels(HDC dc, int x, int y) const {
     if (ole_) {
         OLE_XSIZE_HIMETRIC width = 0;
         OLE_YSIZE_HIMETRIC height = 0;
         ole_->get_Width(&width);
         ole_->get_Height(&height);
         // Source rectangles run bottom-up in HIMETRIC.
-        ole_->Render(dc, x, y, widthPixels, heightPixels, 0, height, width, -height, nullptr);
+        ole_->Render(dc, x, y, pixelWidth_, pixelHeight_, 0, height, width, -height, nullptr);
         return;
     }
     if (icon_) {
         // As the OLE picture draws an icon.
-        DrawIconEx(dc, x, y, icon_, widthPixels, heightPixels, 0, nullptr, DI_NORMAL);
+        DrawIconEx(dc, x, y, icon_, pixelWidth_, pixelHeight_, 0, nullptr, DI_NORMAL);
         return;
     }
     if (!bitmap_) return;
@@ -317,10 +493,10 @@ void Win32Picture::Draw(HDC dc, int x, int y) const {
     HGDIOBJ old = SelectObject(source, bitmap_);
     if (alpha_) {
         const BLENDFUNCTION blend{AC_SRC_OVER, 0, 255, AC_SRC_ALPHA};
-        GdiAlphaBlend(dc, x, y, widthPixels, heightPixels, source, 0, 0, widthPixels,
-                      heightPixels, blend);
+        GdiAlphaBlend(dc, x, y, pixelWidth_, pixelHeight_, source, 0, 0, pixelWidth_,
+                      pixelHeight_, blend);
     } else {
-        BitBlt(dc, x, y, widthPixels, heightPixels, source, 0, 0, SRCCOPY);
+        BitBlt(dc, x, y, pixelWidth_, pixelHeight_, source, 0, 0, SRCCOPY);
     }
     SelectObject(source, old);
     DeleteDC(source);
@@ -336,19 +512,19 @@ HICON Win32Picture::MakeIcon() const {
             return CopyIcon(reinterpret_cast<HICON>(static_cast<UINT_PTR>(handle)));
     }
     // Any other picture becomes an opaque icon of its own size.
-    HBITMAP colour = MakeFilledBitmap(widthPixels, heightPixels, GetSysColor(COLOR_BTNFACE));
+    HBITMAP colour = MakeFilledBitmap(pixelWidth_, pixelHeight_, GetSysColor(COLOR_BTNFACE));
     if (!colour) return nullptr;
     HDC screen = GetDC(nullptr);
     HDC dc = CreateCompatibleDC(screen);
     HGDIOBJ old = SelectObject(dc, colour);
-    Draw(dc, 0, 0);
+    DrawPixels(dc, 0, 0);
     SelectObject(dc, old);
     DeleteDC(dc);
     ReleaseDC(nullptr, screen);
-    HBITMAP mask = CreateBitmap(widthPixels, heightPixels, 1, 1, nullptr);
+    HBITMAP mask = CreateBitmap(pixelWidth_, pixelHeight_, 1, 1, nullptr);
     HDC maskDc = CreateCompatibleDC(nullptr);
     HGDIOBJ oldMask = SelectObject(maskDc, mask);
-    PatBlt(maskDc, 0, 0, widthPixels, heightPixels, BLACKNESS);
+    PatBlt(maskDc, 0, 0, pixelWidth_, pixelHeight_, BLACKNESS);
     SelectObject(maskDc, oldMask);
     DeleteDC(maskDc);
     ICONINFO info{TRUE, 0, 0, mask, colour};
@@ -399,24 +575,48 @@ std::optional<Picture> LoadPictureFile(SystemLibraries& libraries, const std::st
     }
     CloseHandle(file);
     if (bytes.empty()) return std::nullopt;
-    return LoadPictureBytes(libraries, bytes.data(), bytes.size(), dpi, "file:" + path);
+    return LoadPictureBytes(libraries, bytes.data(), bytes.size(), dpi, "file:" + path, false);
 }
 
-std::optional<Picture> LoadPictureBytes(SystemLibraries& libraries, const unsigned char* data,
-                                        std::size_t size, Dpi dpi, std::string source) {
-    if (!data || size == 0 || size > 0x7fffffff) return std::nullopt;
+namespace {
+
+std::shared_ptr<Win32Picture> Decode(SystemLibraries& libraries, const unsigned char* data,
+                                     std::size_t size, Dpi dpi, bool builtIn) {
+    if (!data || size == 0 || size > 0x7fffffff) return nullptr;
     // Bitmaps and icons need neither OLE nor WIC.
     std::shared_ptr<Win32Picture> picture = LoadBmp(data, size);
-    if (!picture) picture = LoadIco(data, size);
+    if (!picture) picture = Win32Picture::FromIconFile(data, size, builtIn);
     if (!picture) picture = LoadWithOle(libraries, data, size, dpi);
     if (!picture) picture = LoadWithWic(libraries, data, size);
+    if (picture && builtIn) picture->MakeScaling();
+    return picture;
+}
+
+}  // namespace
+
+std::optional<Picture> LoadPictureBytes(SystemLibraries& libraries, const unsigned char* data,
+                                        std::size_t size, Dpi dpi, std::string source,
+                                        bool builtIn) {
+    std::shared_ptr<Win32Picture> picture = Decode(libraries, data, size, dpi, builtIn);
     if (!picture) return std::nullopt;
     picture->source = std::move(source);
     return Picture(std::move(picture));
 }
 
+std::optional<Picture> LoadBuiltInDrawings(SystemLibraries& libraries,
+                                           const std::vector<MemoryFile>& drawings, Dpi dpi) {
+    if (drawings.empty()) return std::nullopt;
+    std::shared_ptr<Win32Picture> picture =
+        Decode(libraries, drawings[0].data, drawings[0].size, dpi, true);
+    if (!picture) return std::nullopt;
+    for (std::size_t i = 1; i < drawings.size(); ++i)
+        picture->AddLargerDrawing(Decode(libraries, drawings[i].data, drawings[i].size, dpi, false));
+    picture->source = "memory";
+    return Picture(std::move(picture));
+}
+
 std::optional<Picture> ShellIconPicture(SystemLibraries& libraries, const std::string& path,
-                                        bool small, Color background) {
+                                        bool small, Color background, const Dpi& dpi) {
     const auto getFileInfo = libraries.SHGetFileInfoW();
     if (!getFileInfo) return std::nullopt;
     SHFILEINFOW info{};
@@ -428,11 +628,46 @@ std::optional<Picture> ShellIconPicture(SystemLibraries& libraries, const std::s
     int width = 0, height = 0;
     if (!ImageList_GetIconSize(list, &width, &height) || width <= 0 || height <= 0)
         return std::nullopt;
+    // The size the icon takes at this DPI. Where the list of its kind has
+    // another size, the system's list nearest at or above it gives the icon
+    // (small, large, extra large, jumbo), scaled down where it is larger.
+    const int need = dpi.ScaleX(small ? 16 : 32);
+    std::shared_ptr<Win32Picture> scaled;
+    if (width != need) {
+        const auto getImageList = libraries.SHGetImageList();
+        HIMAGELIST best = nullptr;
+        int bestSize = 0;
+        for (const int kind : {SHIL_SMALL, SHIL_LARGE, SHIL_EXTRALARGE, SHIL_JUMBO}) {
+            HIMAGELIST candidate = nullptr;
+            int w = 0, h = 0;
+            if (!getImageList ||
+                FAILED(getImageList(kind, kImageListInterface, reinterpret_cast<void**>(&candidate))) ||
+                !candidate || !ImageList_GetIconSize(candidate, &w, &h) || w <= 0)
+                continue;
+            const bool fits = w >= need, bestFits = bestSize >= need;
+            if (!best || (fits && (!bestFits || w < bestSize)) || (!fits && !bestFits && w > bestSize)) {
+                best = candidate;
+                bestSize = w;
+            }
+        }
+        if (best) {
+            HICON icon = ImageList_GetIcon(best, info.iIcon, ILD_TRANSPARENT);
+            if (std::shared_ptr<Win32Picture> start = icon ? Win32Picture::FromIcon(icon) : nullptr)
+                scaled = start->PixelSize().cx == need
+                             ? start
+                             : Resampled(*start, start->PixelSize(), SIZE{need, need});
+        }
+        if (scaled) width = height = need;
+    }
     HBITMAP bitmap = MakeFilledBitmap(width + 1, height + 1, background);
     if (!bitmap) return std::nullopt;
     HDC dc = CreateCompatibleDC(nullptr);
     HGDIOBJ old = SelectObject(dc, bitmap);
-    const BOOL drawn = ImageList_Draw(list, info.iIcon, dc, 0, 0, ILD_TRANSPARENT);
+    BOOL drawn = TRUE;
+    if (scaled)
+        scaled->DrawPixels(dc, 0, 0);
+    else
+        drawn = ImageList_Draw(list, info.iIcon, dc, 0, 0, ILD_TRANSPARENT);
     SelectObject(dc, old);
     DeleteDC(dc);
     if (!drawn) {

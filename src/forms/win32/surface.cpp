@@ -40,7 +40,7 @@ void Surface::Resize(int width, int height) {
         // Only the new parts get the base picture; the old part keeps what
         // was painted over it.
         ExcludeClipRect(copy, 0, 0, width_, height_);
-        base->Draw(copy, 0, 0);
+        base->Draw(copy, 0, 0, dpi_);
         SelectClipRgn(copy, nullptr);
     }
     if (bitmap_) BitBlt(copy, 0, 0, width_, height_, dc_, 0, 0, SRCCOPY);
@@ -60,13 +60,13 @@ void Surface::Resize(int width, int height) {
 void Surface::Clear(COLORREF colour) {
     background_ = colour;
     if (bitmap_) Fill(dc_, RECT{0, 0, width_, height_}, colour);
-    if (const Win32Picture* base = PixelsOf(base_); base && bitmap_) base->Draw(dc_, 0, 0);
+    if (const Win32Picture* base = PixelsOf(base_); base && bitmap_) base->Draw(dc_, 0, 0, dpi_);
     Changed();
 }
 
 void Surface::Draw(const Win32Picture& picture, int x, int y) {
     if (!bitmap_) return;
-    picture.Draw(dc_, x, y);
+    picture.Draw(dc_, x, y, dpi_);
     Changed();
 }
 

@@ -6,6 +6,7 @@
 #include <windows.h>
 
 #include "forms/types.h"
+#include "forms/win32/text.h"
 
 namespace forms::win32 {
 
@@ -28,6 +29,8 @@ public:
     // (a picture box's Picture): Clear draws it, and parts that Resize adds
     // show it too.
     void SetBase(const Picture& picture) { base_ = picture; }
+    // The DPI of the window: pictures that scale are drawn at its scale.
+    void SetDpi(const Dpi& dpi) { dpi_ = dpi; }
     void Draw(const Win32Picture& picture, int x, int y);
     // Copies the part of the surface under area (client coordinates) to dc;
     // what lies beyond the surface gets the background colour.
@@ -52,6 +55,7 @@ private:
     int height_ = 0;
     COLORREF background_ = RGB(0xC0, 0xC0, 0xC0);
     Picture base_;
+    Dpi dpi_;
     HBRUSH brush_ = nullptr;
 };
 

@@ -34,4 +34,16 @@ Dpi Dpi::OfScreen() {
     return dpi;
 }
 
+Dpi Dpi::OfWindow(HWND window) {
+    // GetDpiForWindow came with Windows 10 1607; user32 is loaded anyway.
+    using GetDpiForWindowFn = UINT(WINAPI*)(HWND);
+    static const auto getDpiForWindow = reinterpret_cast<GetDpiForWindowFn>(
+        reinterpret_cast<void*>(GetProcAddress(GetModuleHandleW(L"user32.dll"), "GetDpiForWindow")));
+    if (getDpiForWindow && window) {
+        const int dpi = static_cast<int>(getDpiForWindow(window));
+        if (dpi > 0) return Dpi{dpi, dpi};
+    }
+    return OfScreen();
+}
+
 }  // namespace forms::win32

@@ -22,7 +22,8 @@ std::string WindowText(HWND hwnd);
 int Utf16Offset(const std::string& text, int utf8Offset);
 int Utf8Offset(const std::wstring& text, int utf16Offset);
 
-// Dots per inch of the screen, as GDI reports them (LOGPIXELSX/Y).
+// Dots per inch of the screen (as GDI reports them, LOGPIXELSX/Y) or of the
+// monitor a window is on.
 struct Dpi {
     int x = 96;
     int y = 96;
@@ -30,7 +31,14 @@ struct Dpi {
     int PixelsY(Twips twips) const { return MulDiv(twips, y, 1440); }
     Twips TwipsX(int pixels) const { return MulDiv(pixels, 1440, x); }
     Twips TwipsY(int pixels) const { return MulDiv(pixels, 1440, y); }
+    // A size in pixels at 96 DPI (the programs' artwork), at this one.
+    int ScaleX(int pixels96) const { return MulDiv(pixels96, x, 96); }
+    int ScaleY(int pixels96) const { return MulDiv(pixels96, y, 96); }
+    bool operator==(const Dpi&) const = default;
     static Dpi OfScreen();
+    // The DPI of the monitor window is on (Windows 10 and later tell it per
+    // window); where Windows does not tell, the screen's.
+    static Dpi OfWindow(HWND window);
 };
 
 }  // namespace forms::win32

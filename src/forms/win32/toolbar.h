@@ -20,6 +20,8 @@ public:
     bool SetBitmapSize(int width, int height) {
         return Send(TB_SETBITMAPSIZE, 0, MAKELPARAM(width, height)) != FALSE;
     }
+    // Sizes the buttons anew after their pictures changed.
+    void AutoSize() const { Send(TB_AUTOSIZE, 0, 0); }
     // The previous list.
     HIMAGELIST SetImageList(HIMAGELIST list) {
         return reinterpret_cast<HIMAGELIST>(Send(TB_SETIMAGELIST, 0, Pointer(list)));

@@ -27,11 +27,7 @@ public:
                0);
         if (!hwnd_) return;
         View().SetButtonStructSize();
-        if (const ImageList* images = toolbar.Images()) {
-            images_ = MakeImageList(*images, GetSysColor(COLOR_BTNFACE));
-            View().SetBitmapSize(images->ImageWidth(), images->ImageHeight());
-            View().SetImageList(images_);
-        }
+        ApplyImages();
         std::vector<TBBUTTON> buttons;
         const auto& model = toolbar.Buttons();
         for (std::size_t i = 0; i < model.size(); ++i) {
@@ -55,6 +51,16 @@ public:
             View().SetImageList(nullptr);
         }
         if (images_) ImageList_Destroy(images_);
+    }
+
+    // The pictures anew at the new DPI; the buttons grow or shrink with them.
+    void ApplyDpi() override {
+        ControlPeer::ApplyDpi();
+        HIMAGELIST old = images_;
+        images_ = nullptr;
+        ApplyImages();
+        if (old) ImageList_Destroy(old);
+        View().AutoSize();
     }
 
     bool HandleCommand(int id, int code) override {
@@ -87,6 +93,17 @@ public:
 
 private:
     native::Toolbar View() const { return native::Toolbar(hwnd_); }
+
+    // The image list at the window's DPI: the pictures at their 96-DPI size
+    // times the scale, and the buttons sized for them.
+    void ApplyImages() {
+        const ImageList* images = toolbar_.Images();
+        if (!images) return;
+        const Dpi& dpi = WindowDpi();
+        images_ = MakeImageList(*images, GetSysColor(COLOR_BTNFACE), dpi);
+        View().SetBitmapSize(dpi.ScaleX(images->ImageWidth()), dpi.ScaleY(images->ImageHeight()));
+        View().SetImageList(images_);
+    }
 
     std::wstring TipText(int command) const {
         const int index = command - kFirstCommand;

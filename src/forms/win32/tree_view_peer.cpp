@@ -28,10 +28,7 @@ public:
                WS_EX_CLIENTEDGE);
         if (!hwnd_) return;
         ApplyColours();
-        if (const ImageList* images = tree.Images()) {
-            images_ = MakeImageList(*images, tree.BackColor());
-            View().SetImageList(images_);
-        }
+        ApplyImages();
         quiet_ = true;
         for (int index = 1; index <= tree.NodeCount(); ++index) Insert(index);
         for (int index = 1; index <= tree.NodeCount(); ++index)
@@ -39,6 +36,15 @@ public:
         if (tree.SelectedIndex() != 0) Select(tree.SelectedIndex());
         quiet_ = false;
     }
+    // The pictures anew at the new DPI; the rows grow or shrink with them.
+    void ApplyDpi() override {
+        ControlPeer::ApplyDpi();
+        HIMAGELIST old = images_;
+        images_ = nullptr;
+        ApplyImages();
+        if (old) ImageList_Destroy(old);
+    }
+
     ~TreeViewPeer() override {
         Detach();
         if (hwnd_) View().SetImageList(nullptr);
@@ -144,6 +150,13 @@ protected:
 
 private:
     native::TreeView View() const { return native::TreeView(hwnd_); }
+
+    void ApplyImages() {
+        if (const ImageList* images = tree_.Images()) {
+            images_ = MakeImageList(*images, tree_.BackColor(), WindowDpi());
+            View().SetImageList(images_);
+        }
+    }
 
     HTREEITEM Item(int index) const {
         return index >= 1 && index <= static_cast<int>(items_.size())
