@@ -21,6 +21,7 @@ test: native native-sanitize win64 win32
 	ctest --preset native-sanitize -j $(JOBS)
 	ctest --preset win64
 	ctest --preset win32
+	scripts/test-same-image
 	scripts/test-release
 	@echo "All test suites passed."
 

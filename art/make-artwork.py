@@ -870,13 +870,20 @@ def network_drive_icon(size=16):
     return c
 
 
-def info_icon(size=16):
-    """A white i on a blue round sign: About."""
+def round_sign(size, rim, light, dark):
+    """A round sign of the 16 px grid scaled to size: a rim, inside it a
+    shade from light (top left) to dark; gives the canvas and its grid."""
     c = Canvas(size, size)
     g = Grid(size / 16.0)
-    paint(c, circle(g(8), g(8), g(7.6), (0, 24, 96, 1.0)), ss=6)
-    paint(c, circle(g(8), g(8), g(7.6) - 1.0, lambda x, y: mix((110, 170, 255), (16, 64, 190),
+    paint(c, circle(g(8), g(8), g(7.6), rim + (1.0,)), ss=6)
+    paint(c, circle(g(8), g(8), g(7.6) - 1.0, lambda x, y: mix(light, dark,
                                                                (x / g.k + y / g.k - 4) / 20.0) + (1.0,)), ss=6)
+    return c, g
+
+
+def info_icon(size=16):
+    """A white i on a blue round sign: About."""
+    c, g = round_sign(size, (0, 24, 96), (110, 170, 255), (16, 64, 190))
     # the i on whole pixels: its stem an even width, in the middle
     half, t = max(1, g.edge(1)), thickness(g)
     x0, x1 = g.edge(8) - half, g.edge(8) + half
@@ -886,6 +893,27 @@ def info_icon(size=16):
     p.fill(x0, g.edge(6), x1, g.edge(12), "w")
     p.fill(x0 - half, g.edge(12) - t, x1 + half, g.edge(12), "w")
     paint(c, sprite(0, 0, p.rows(), {"w": PAPER}), ss=1)
+    return c
+
+
+def fault_icon(size=16):
+    """A white cross on a red round sign: a fault the disc check found."""
+    c, g = round_sign(size, (110, 0, 0), (255, 120, 110), (196, 16, 16))
+    width = max(1.6, 2.2 * g.k)
+    paint(c, line(g(5), g(5), g(11), g(11), width, PAPER + (1.0,)), ss=6)
+    paint(c, line(g(11), g(5), g(5), g(11), width, PAPER + (1.0,)), ss=6)
+    return c
+
+
+def caution_icon(size=16):
+    """A dark ! on an amber round sign: a hint the disc check found."""
+    c, g = round_sign(size, (128, 80, 0), (255, 232, 130), (232, 150, 0))
+    half = max(1, g.edge(1))
+    x0, x1 = g.edge(8) - half, g.edge(8) + half
+    p = Pixels(size, size)
+    p.fill(x0, g.edge(3), x1, g.edge(10), "k")
+    p.fill(x0, g.edge(11) + half // 2, x1, g.edge(13), "k")
+    paint(c, sprite(0, 0, p.rows(), {"k": INK}), ss=1)
     return c
 
 
@@ -1439,7 +1467,8 @@ def main():
             ("sel-items", bullet_list_picture, 24), ("sel-test", test_picture, 24),
             ("tree-project", project_icon, 16), ("tree-item", lambda s: folder_icon(False, s), 16),
             ("tree-item-open", lambda s: folder_icon(True, s), 16), ("tree-field", field_icon, 16),
-            ("options-drive", drive_folder_icon, 32), ("wizard-hint", hint_icon, 32)):
+            ("options-drive", drive_folder_icon, 32), ("wizard-hint", hint_icon, 32),
+            ("finding-fault", fault_icon, 16), ("finding-hint", caution_icon, 16)):
         write(os.path.join(HERE, name + ".ico"), ico_bytes([draw(s) for s in sizes(base)]))
     for p in SCALES:
         write(os.path.join(HERE, scaled_name("wizard-side.bmp", p)), bmp_bytes(wizard_picture(p)))

@@ -34,6 +34,7 @@ struct Plan {
 struct Planned {
     std::optional<Plan> plan;
     std::string error;  // when there is no plan
+    std::string path;   // the file or folder the error is about
 };
 
 // Reads the folder and lays out its image, with volume identifiers from

@@ -45,18 +45,21 @@ bool InsideItself(const std::vector<Entry>& entries, std::size_t parent, const f
 
 }  // namespace
 
-std::optional<std::vector<Entry>> ReadFolder(const fs::path& root, std::string& error) {
+std::optional<std::vector<Entry>> ReadFolder(const fs::path& root, std::string& error,
+                                             std::string& path) {
     std::vector<Entry> entries(1);
     std::error_code failure;
     entries[0].source = root;
     entries[0].folder = true;
     if (!fs::is_directory(root, failure)) {
         error = Unreadable(root, true);
+        path = Utf8(root);
         return std::nullopt;
     }
     entries[0].time = Seconds(fs::last_write_time(root, failure));
     if (failure) {
         error = Unreadable(root, true);
+        path = Utf8(root);
         return std::nullopt;
     }
     // Breadth first: entries[i] is read once all before it are.
@@ -72,11 +75,13 @@ std::optional<std::vector<Entry>> ReadFolder(const fs::path& root, std::string& 
             const fs::file_status status = it->status(failure);
             if (failure || !fs::exists(status)) {
                 error = Unreadable(child.source, false);
+                path = Utf8(child.source);
                 return std::nullopt;
             }
             child.folder = fs::is_directory(status);
             if (!child.folder && !fs::is_regular_file(status)) {
                 error = "'" + Utf8(child.source) + "' ist weder eine Datei noch ein Ordner.";
+                path = Utf8(child.source);
                 return std::nullopt;
             }
             child.level = entries[i].level + (child.folder ? 1 : 0);
@@ -84,17 +89,20 @@ std::optional<std::vector<Entry>> ReadFolder(const fs::path& root, std::string& 
             if (!failure) child.time = Seconds(fs::last_write_time(child.source, failure));
             if (failure) {
                 error = Unreadable(child.source, child.folder);
+                path = Utf8(child.source);
                 return std::nullopt;
             }
             if (child.folder && it->is_symlink(failure) && InsideItself(entries, i, child.source)) {
                 error =
                     "Der Ordner '" + Utf8(child.source) + "' liegt über eine Verknüpfung in sich selbst.";
+                path = Utf8(child.source);
                 return std::nullopt;
             }
             children.push_back(std::move(child));
         }
         if (failure) {
             error = Unreadable(entries[i].source, true);
+            path = Utf8(entries[i].source);
             return std::nullopt;
         }
         std::sort(children.begin(), children.end(),

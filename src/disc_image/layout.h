@@ -66,7 +66,8 @@ std::int64_t Seconds(std::filesystem::file_time_type time);
 // byte order of their names; nothing, with a German message in error, when
 // a folder or an entry cannot be read, an entry is neither file nor folder,
 // or a folder lies inside itself through a link.
-std::optional<std::vector<Entry>> ReadFolder(const std::filesystem::path& root, std::string& error);
+std::optional<std::vector<Entry>> ReadFolder(const std::filesystem::path& root, std::string& error,
+                                             std::string& path);
 
 // The folders beyond the ISO 9660 levels, as in Plan::jolietOnlyFolders.
 std::vector<std::string> FoldersBeyondIsoLevels(const std::vector<Entry>& entries);

@@ -24,5 +24,7 @@ extern const Blob WizardSide;       // 97 x 233 side picture of the drive wizard
 extern const Blob WizardSide150;
 extern const Blob WizardSide200;
 extern const Blob WizardHint;       // 32 x 32 hint sign (ico)
+extern const Blob FindingFault;     // 16 x 16 signs of the disc check's findings (ico)
+extern const Blob FindingHint;
 
 }  // namespace art

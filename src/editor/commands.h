@@ -18,6 +18,8 @@ enum class Command {
     ShowTest,
     DriveWizard,
     Options,
+    CheckDiscFolder,
+    MakeDiscImage,
     HelpTopics,
     About,
 };

@@ -40,6 +40,9 @@ frmMain::frmMain(forms::Application& app, os::Services& services, common::About&
       mnuVirtuell(mnuExtras),
       mnuExtrasLine(mnuExtras),
       mnuOpt(mnuExtras),
+      mnuExtrasLine2(mnuExtras),
+      mnuPruefen(mnuExtras),
+      mnuAbbild(mnuExtras),
       mnuFrage(*this),
       mnuHelp(mnuFrage),
       mnuFrageLine(mnuFrage),
@@ -91,6 +94,8 @@ frmMain::frmMain(forms::Application& app, os::Services& services, common::About&
       imgToolbar(16, 16),
       ImageList1(16, 16),
       DLG1(app),
+      Pruefung(app),
+      Fortschritt(app),
       SubstPath(substPath),
       services_(services),
       about_(about),
@@ -176,6 +181,8 @@ void frmMain::Form_Unload(bool&) {
     about_.Unload();
     options_.Unload();
     wizard_.Unload();
+    Pruefung.Unload();
+    Fortschritt.Unload();
 }
 
 void frmMain::mnuExit_Click() {

@@ -6,11 +6,15 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 
 #include "common/about.h"
 #include "editor/browse_folder.h"
+#include "disc_image/disc_image.h"
 #include "editor/commands.h"
+#include "editor/frm_fortschritt.h"
+#include "editor/frm_pruefung.h"
 #include "editor/project_data.h"
 #include "forms/common_controls.h"
 #include "forms/common_dialog.h"
@@ -50,6 +54,9 @@ public:
     forms::Menu mnuVirtuell;
     forms::Menu mnuExtrasLine;
     forms::Menu mnuOpt;
+    forms::Menu mnuExtrasLine2;
+    forms::Menu mnuPruefen;  // "CD-Ordner &prüfen..."
+    forms::Menu mnuAbbild;   // "CD-&Abbild erstellen..."
     forms::Menu mnuFrage;
     forms::Menu mnuHelp;
     forms::Menu mnuFrageLine;
@@ -115,6 +122,10 @@ public:
     forms::ImageList ImageList1;
     forms::CommonDialog DLG1;
 
+    // The findings of the CD folder's check, and the progress of its image.
+    frmPruefung Pruefung;
+    frmFortschritt Fortschritt;
+
     // ---- Editor-wide state ----------------------------------------------------------------
     ProjectData Project;
     // Unsaved edits.
@@ -156,6 +167,10 @@ public:
     void mnuOpt_Click();
     void mnuHelp_Click();
     void mnuAbout_Click();
+    // "CD-Ordner prüfen": the check of the folder of the saved project.
+    void mnuPruefen_Click();
+    // "CD-Abbild erstellen": the check, then the image where the user says.
+    void mnuAbbild_Click();
     // The one dispatch of the commands (the table in frm_main_commands.cpp).
     void OnCommand(Command command);
     void toolbar_ButtonClick(const forms::ToolbarButton& Button);
@@ -244,6 +259,18 @@ private:
     std::string OnProjectDisc(const std::string& path) const;
     // Shows the message for a save that failed.
     void ReportSaveFailure(const std::string& path);
+    // The CD folder: the folder of the project file, saved first (the save
+    // prompt for unsaved edits; a project never saved asks for its place).
+    // Nothing when the user cancelled or the save failed.
+    std::optional<std::string> DiscFolder();
+    // Checks the CD folder into report (and its image's plan into image);
+    // false, after a message, when the folder cannot be read.
+    bool CheckDiscFolder(const std::string& folder, cdcheck::Report& report,
+                         std::optional<disc_image::Plan>* image);
+    // The findings dialog; a finding double-clicked shows its field.
+    void ShowFindings(const std::string& folder, const cdcheck::Report& report);
+    // Writes the image with the progress window; says how it ended.
+    void WriteDiscImage(const disc_image::Plan& plan, const std::string& path);
 
     os::Services& services_;
     common::About& about_;

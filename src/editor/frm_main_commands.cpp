@@ -23,7 +23,7 @@ struct CommandRow {
 };
 
 // clang-format off
-const std::array<CommandRow, 13> Commands{{
+const std::array<CommandRow, 15> Commands{{
     {Command::New, [](frmMain& f) { return &f.mnuNew; }, 'N', "new",
      [](frmMain& f) { f.mnuNew_Click(); }},
     {Command::Open, [](frmMain& f) { return &f.mnuOpen; }, 'O', "open",
@@ -46,6 +46,10 @@ const std::array<CommandRow, 13> Commands{{
      [](frmMain& f) { f.mnuVirtuell_Click(); }},
     {Command::Options, [](frmMain& f) { return &f.mnuOpt; }, 0, nullptr,
      [](frmMain& f) { f.mnuOpt_Click(); }},
+    {Command::CheckDiscFolder, [](frmMain& f) { return &f.mnuPruefen; }, 0, nullptr,
+     [](frmMain& f) { f.mnuPruefen_Click(); }},
+    {Command::MakeDiscImage, [](frmMain& f) { return &f.mnuAbbild; }, 0, nullptr,
+     [](frmMain& f) { f.mnuAbbild_Click(); }},
     {Command::HelpTopics, [](frmMain& f) { return &f.mnuHelp; }, 0, nullptr,
      [](frmMain& f) { f.mnuHelp_Click(); }},
     // The toolbar's help button shows the About box.

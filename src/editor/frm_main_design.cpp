@@ -77,6 +77,11 @@ void frmMain::DesignFrame() {
     mnuExtrasLine.SetCaption("-");
     mnuOpt.SetName("mnuOpt");
     mnuOpt.SetCaption("&Optionen");
+    mnuExtrasLine2.SetCaption("-");
+    mnuPruefen.SetName("mnuPruefen");
+    mnuPruefen.SetCaption("CD-Ordner &prüfen...");
+    mnuAbbild.SetName("mnuAbbild");
+    mnuAbbild.SetCaption("CD-&Abbild erstellen...");
 
     mnuFrage.SetName("mnuFrage");
     mnuFrage.SetCaption("&?");

@@ -86,6 +86,10 @@ public:
     explicit TreeView(Form& parent);
     const ImageList* Images() const { return images_; }
     void SetImageList(const ImageList& images) { images_ = &images; }
+    // With false a list without the lines and buttons of a tree (nodes at
+    // the top only). Set at design time.
+    bool ShowLines() const { return showLines_; }
+    void SetShowLines(bool show) { showLines_ = show; }
 
     int NodeCount() const { return static_cast<int>(nodes_.size()); }
     // Throws std::out_of_range for an index without a node.
@@ -119,6 +123,7 @@ protected:
 private:
     TreeNode& At(int index);
     const ImageList* images_ = nullptr;
+    bool showLines_ = true;
     std::vector<TreeNode> nodes_;
     int selected_ = 0;
 };

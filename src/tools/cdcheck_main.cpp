@@ -9,8 +9,14 @@
 int main(int argc, char** argv) {
     const std::unique_ptr<forms::Backend> pictures = forms::MakePlatformBackend();
     os::Services services;
-    const cdcheck::Output output{
+    cdcheck::Output output{
         [](const std::string& line) { os::console::WriteLine(os::console::Stream::Output, line); },
-        [](const std::string& line) { os::console::WriteLine(os::console::Stream::Error, line); }};
+        [](const std::string& line) { os::console::WriteLine(os::console::Stream::Error, line); },
+        nullptr};
+    // A progress line only where a person watches it change.
+    if (os::console::IsTerminal(os::console::Stream::Error))
+        output.progress = [](const std::string& text) {
+            os::console::WriteOver(os::console::Stream::Error, text + "   ");
+        };
     return cdcheck::Run(os::ProgramArguments(argc, argv), services, *pictures, output);
 }

@@ -479,6 +479,7 @@ public:
         tvTree.SetExpanded(root, true);
         tvTree.Click = [this] { events.push_back("Click " + std::to_string(tvTree.SelectedIndex())); };
         tvTree.KeyPress = [this](int& key) { events.push_back("KeyPress " + std::to_string(key)); };
+        tvTree.DblClick = [this] { events.push_back("DblClick " + std::to_string(tvTree.SelectedIndex())); };
     }
     TreeView tvTree{*this};
     TextBox tbOther{*this};
@@ -501,6 +502,20 @@ TEST_F(ConformanceTest, TreeNodesHaveKeysTextsAndParents) {
     EXPECT_THROW(form.tvTree.AddNode(0, "folder3", "doppelt", 0), std::invalid_argument);
     EXPECT_THROW(form.tvTree.AddNode(99, "neu", "ohne Eltern", 0), std::out_of_range);
     EXPECT_EQ(form.tvTree.NodeCount(), 51);
+}
+
+// A double click chooses the node with its first click, then reports
+// itself; a node that does not show takes none.
+TEST_F(ConformanceTest, TreeDoubleClicksChooseTheNodeThenReportThemselves) {
+    TreeForm form(app);
+    form.Show();
+    const int folder4 = form.tvTree.Find("folder4");
+    driver->DoubleClickTreeNode(form.tvTree, form.tvTree.Find("page4.1"));  // not shown
+    driver->DoubleClickTreeNode(form.tvTree, folder4);
+    ASSERT_TRUE(driver->PumpUntil([&] { return form.events.size() >= 2; }, 2000));
+    EXPECT_EQ(form.events.front(), "Click " + std::to_string(folder4));
+    EXPECT_EQ(form.events.back(), "DblClick " + std::to_string(folder4));
+    EXPECT_EQ(form.tvTree.SelectedIndex(), folder4);
 }
 
 TEST_F(ConformanceTest, TreeClicksSelectThenClickAndKeysMoveTheSelectionQuietly) {

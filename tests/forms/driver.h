@@ -54,6 +54,8 @@ public:
     virtual void ClickToolbarButton(forms::Toolbar& toolbar, int index) = 0;
     // Clicks node index of the tree with the mouse, which selects it.
     virtual void ClickTreeNode(forms::TreeView& tree, int index) = 0;
+    // Double-clicks node index: it is selected, Click fires, then DblClick.
+    virtual void DoubleClickTreeNode(forms::TreeView& tree, int index) = 0;
     // Presses the arrow key down (or up) in control, which has the focus: a
     // tree selects the next (or previous) visible node and types no
     // character, a scroll bar moves a step, a drop-down list picks the next

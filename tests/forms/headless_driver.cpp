@@ -229,6 +229,11 @@ public:
         tree.RaiseClick();
     }
 
+    void DoubleClickTreeNode(TreeView& tree, int index) override {
+        ClickTreeNode(tree, index);
+        if (tree.SelectedIndex() == index) tree.RaiseDblClick();
+    }
+
     void PressArrowKey(Control& control, bool down) override {
         if (FocusedControl(control.Parent()) != &control || !TakesInput(control)) return;
         switch (control.Kind()) {

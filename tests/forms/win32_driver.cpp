@@ -172,6 +172,20 @@ public:
         if (const auto text = view.ItemRect(item, true)) MouseClick(view.Handle(), Centre(*text));
     }
 
+    void DoubleClickTreeNode(TreeView& tree, int index) override {
+        const win32::native::TreeView view(HandleOf(tree));
+        HTREEITEM item = Clickable(view.Handle()) ? FindTreeItem(view, nullptr, index) : nullptr;
+        if (!item) return;
+        if (const auto text = view.ItemRect(item, true)) {
+            const POINT point = Centre(*text);
+            MouseClick(view.Handle(), point);
+            const LPARAM at = MAKELPARAM(point.x, point.y);
+            PostMessageW(view.Handle(), WM_LBUTTONUP, 0, at);
+            SendMessageW(view.Handle(), WM_LBUTTONDBLCLK, MK_LBUTTON, at);
+            Drain();
+        }
+    }
+
     void PressArrowKey(Control& control, bool down) override {
         HWND hwnd = HandleOf(control);
         if (!hwnd || GetFocus() != hwnd) return;

@@ -4,6 +4,8 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <algorithm>
+#include <fstream>
 #include <functional>
 #include <string>
 #include <vector>
@@ -13,6 +15,7 @@
 #include "os/services.h"
 #include "support/temp_folder.h"
 #include "tools/cdcheck/cdcheck.h"
+#include "tools/cdcheck/image_checks.h"
 
 namespace {
 
@@ -49,7 +52,8 @@ Result RunCdCheck(const std::vector<std::string>& args) {
     forms::headless::Backend pictures;
     os::Services services;
     const cdcheck::Output output{[&](const std::string& line) { result.out.push_back(line); },
-                                 [&](const std::string& line) { result.error.push_back(line); }};
+                                 [&](const std::string& line) { result.error.push_back(line); },
+                                 nullptr};
     result.status = cdcheck::Run(args, services, pictures, output);
     return result;
 }
@@ -216,7 +220,8 @@ TEST(CdCheck, EachFaultIsFoundAloneInAnOtherwiseCleanDisc) {
              d.Set("Item4", "Command", "\\a\\b\\c\\d\\e\\f\\g\\h\\x.txt");
          },
          "Hinweis: Eintrag 4 (Preisliste), Command: '\\a\\b\\c\\d\\e\\f\\g\\h\\x.txt' liegt in "
-         "Ordnerebene 9; reines ISO 9660 erlaubt 8, die Wurzel mitgezählt"},
+         "Ordnerebene 9; reines ISO 9660 erlaubt 8, die Wurzel mitgezählt: im CD-Abbild sehen es "
+         "nur Joliet-Leser (wie Windows)"},
         {[](const Disc& d) {
              WriteBytes(d / "kelvo.ini", os::AnsiToUtf8(ReadBytes(d / "kelvo.ini")));
          },
@@ -310,7 +315,8 @@ TEST(CdCheck, ADiscWithEveryFaultGivesEachOnce) {
         "Fehler: Eintrag 5 (F), Command: Name '" + longName + "' in '\\docs\\" + longName +
             "' hat 65 Zeichen; Joliet erlaubt 64",
         "Hinweis: Eintrag 6 (Sechs), Command: '\\a\\b\\c\\d\\e\\f\\g\\h\\tief.txt' liegt in "
-        "Ordnerebene 9; reines ISO 9660 erlaubt 8, die Wurzel mitgezählt",
+        "Ordnerebene 9; reines ISO 9660 erlaubt 8, die Wurzel mitgezählt: im CD-Abbild sehen es "
+        "nur Joliet-Leser (wie Windows)",
         "Fehler: Eintrag 7 (Sieben), Command: leer; ein Klick meldet nur \"Datei '' nicht "
         "gefunden!\"",
         "Fehler: Eintrag 7 (Sieben), Icon: '\\icons\\fort.ico' fehlt auf der CD",
@@ -372,6 +378,66 @@ TEST(CdCheck, AutorunNeverOverwritesAStartFile) {
     EXPECT_EQ(result.out, Lines{"autorun.inf gibt es schon; es bleibt, wie es ist"});
     EXPECT_EQ(ReadBytes(disc / "AUTORUN.INF"), "[autorun]\r\nopen=setup.exe\r\n");
     EXPECT_FALSE(fs::exists(disc / "autorun.inf"));
+}
+
+// --iso: the image only of a disc without faults, never over an image that
+// is there unless asked to, with its size and label said; the check tells
+// when the image needs more than a CD, and the image is what the folder is.
+TEST(CdCheck, TheImageIsWrittenOnlyOfAFaultlessDiscAndNeverOverAnother) {
+    Disc disc;
+    test_support::TempFolder out;
+    const std::string image = out / "demo.iso";
+    Result result = RunCdCheck({"--iso", image, (disc / "").string()});
+    EXPECT_EQ(result.status, 0) << testing::PrintToString(result.out);
+    ASSERT_FALSE(result.out.empty());
+    EXPECT_EQ(result.out.back().rfind("CD-Abbild geschrieben: " + image + " (", 0), 0u)
+        << result.out.back();
+    EXPECT_NE(result.out.back().find("Bezeichnung Demo-CD"), std::string::npos) << result.out.back();
+    const std::string written = ReadBytes(fs::path(image));
+    ASSERT_GT(written.size(), 32768u);
+    EXPECT_EQ(written.substr(32769, 5), "CD001") << "an ISO 9660 volume";
+
+    // Not over an image that is there; with --force it is replaced, the same.
+    result = RunCdCheck({"--iso", image, (disc / "").string()});
+    EXPECT_EQ(result.status, 1);
+    EXPECT_NE(result.out.back().find("gibt es schon"), std::string::npos);
+    result = RunCdCheck({"--force", "--iso", image, (disc / "").string()});
+    EXPECT_EQ(result.status, 0);
+    EXPECT_TRUE(ReadBytes(fs::path(image)) == written) << "same folder, same bytes";
+
+    // A fault: the findings, and no image.
+    disc.Set("Item4", "Command", "\\docs\\fehlt.txt");
+    const std::string second = out / "fehler.iso";
+    result = RunCdCheck({"--iso", second, (disc / "").string()});
+    EXPECT_EQ(result.status, 1);
+    EXPECT_NE(std::find(result.out.begin(), result.out.end(),
+                        "Fehler: Eintrag 4 (Preisliste), Command: '\\docs\\fehlt.txt' fehlt auf der CD"),
+              result.out.end());
+    EXPECT_FALSE(fs::exists(second));
+
+    // Wrong calls.
+    EXPECT_EQ(RunCdCheck({"--iso", (disc / "").string()}).status, 2);
+    EXPECT_EQ(RunCdCheck({"--force", (disc / "").string()}).status, 2);
+    EXPECT_EQ(RunCdCheck({"--autorun", "--iso", image, (disc / "").string()}).status, 2);
+}
+
+TEST(CdCheck, AFolderLargerThanACdNamesTheMediumItNeeds) {
+    Disc disc;
+    // A sparse file: its size counts, no bytes are written.
+    {
+        std::ofstream big(disc / "filme.bin", std::ios::binary);
+        big.seekp(800'000'000 - 1);
+        big.put('\0');
+    }
+    const Result result = disc.Check();
+    EXPECT_EQ(result.status, 0);
+    ASSERT_EQ(result.Findings().size(), 1u) << testing::PrintToString(result.out);
+    EXPECT_EQ(result.Findings()[0].rfind("Hinweis: CD-Abbild: wird 800,", 0), 0u) << result.Findings()[0];
+    EXPECT_NE(result.Findings()[0].find("es braucht eine DVD (4,7 GB)"), std::string::npos)
+        << result.Findings()[0];
+    EXPECT_EQ(cdcheck::MediumFor(4'000'000'000), "eine DVD (4,7 GB)");
+    EXPECT_EQ(cdcheck::MediumFor(8'000'000'000), "eine zweilagige DVD (8,5 GB)");
+    EXPECT_EQ(cdcheck::MediumFor(9'000'000'000), "eine Blu-ray (25 GB)");
 }
 
 }  // namespace

@@ -248,7 +248,9 @@ TEST_F(AdminProcess, MainWindowShowsItsFrameMenusAndEmptyProject) {
           L"&Beenden\tStrg+Q"}},
         {L"&Ansicht",
          {L"&Allgemein\tStrg+A", L"&Farben\tStrg+F", L"&Eintr\u00e4ge\tStrg+E", L"&Test\tStrg+T"}},
-        {L"&Extras", {L"&Laufwerks-Assistent\tStrg+L", L"-", L"&Optionen"}},
+        {L"&Extras",
+         {L"&Laufwerks-Assistent\tStrg+L", L"-", L"&Optionen", L"-", L"CD-Ordner &pr\u00fcfen...",
+          L"CD-&Abbild erstellen..."}},
         {L"&?", {L"&Hilfethemen", L"-", L"&Info\tStrg+I"}},
     };
     ASSERT_EQ(bar.size(), expected.size()) << "menu bar not readable";
@@ -734,6 +736,105 @@ TEST_F(AdminProcess, TheEndOfTheSessionAsksToSaveAndStoresTheSettings) {
               ERROR_SUCCESS)
         << "Subst_Path was not stored";
     EXPECT_EQ(folder_->FileNames(), std::vector<std::wstring>{L"admin.exe"}) << "nothing saved";
+}
+
+// The two commands of the CD folder on a folder beside the editor's: the
+// check lists its findings in a dialog, where a double click on one about
+// an entry leads to its field; once the fault is mended the image is
+// written where the save dialog says.
+class DiscFolder : public AdminProcess {
+protected:
+    static constexpr wchar_t kExtras[] = L"&Extras";
+    static constexpr wchar_t kCheck[] = L"CD-Ordner &pr\u00fcfen...";
+    static constexpr wchar_t kImage[] = L"CD-&Abbild erstellen...";
+    static constexpr wchar_t kFindingsTitle[] = L"CD-Ordner pr\u00fcfen";
+
+    void SetUp() override {
+        Start();
+        ASSERT_NE(main_, nullptr);
+        disc_.WriteFile(L"kelvo.ini",
+                        "[General]\r\nName=Messe\r\nItems=2\r\n"
+                        "[Item1]\r\ntxt=Preise\r\nCommand=\\preise.txt\r\n"
+                        "[Item2]\r\ntxt=Lies mich\r\nCommand=\\liesmich.txt\r\n");
+        disc_.WriteFile(L"liesmich.txt", "Hallo");
+        ASSERT_TRUE(Choose(kFile, L"&\u00d6ffnen\tStrg+O"));
+        ASSERT_TRUE(SubmitDialog(kOpenTitle, DiscPath(L"kelvo.ini")));
+        ASSERT_TRUE(StatusShows(DiscPath(L"kelvo.ini")));
+    }
+
+    std::wstring DiscPath(const std::wstring& name) const { return disc_.Path() + L"\\" + name; }
+
+    HWND FindingsDialog() const {
+        return program_->WaitForWindow(
+            [](const std::wstring&, const std::wstring& caption) { return caption == kFindingsTitle; });
+    }
+
+    probe::TempFolder disc_;
+};
+
+TEST_F(DiscFolder, TheCheckListsTheFindingsAndLeadsToTheFieldOfOne) {
+    ASSERT_TRUE(Choose(kExtras, kCheck));
+    HWND dialog = FindingsDialog();
+    ASSERT_NE(dialog, nullptr);
+    const auto controls = probe::Descendants(dialog);
+    const ChildWindow* list = probe::Find(controls, L"SysTreeView32", L"");
+    ASSERT_NE(list, nullptr);
+    const std::wstring line =
+        L"Fehler: Eintrag 1 (Preise), Command: '\\preise.txt' fehlt auf der CD";
+    EXPECT_EQ(probe::TreeRootTexts(list->handle),
+              (std::vector<std::wstring>{L"Fehler: kelvo.exe: fehlt neben kelvo.ini", line}));
+    EXPECT_NE(probe::Find(controls, L"Static", L"Ergebnis: 2 Fehler, 0 Hinweise"), nullptr);
+    EXPECT_NE(probe::Find(controls, L"Static", L"Ordner: " + disc_.Path()), nullptr);
+    EXPECT_FALSE(IsWindowEnabled(main_)) << "the dialog is modal";
+
+    // A double click on the finding about the entry.
+    native::TreeView tree(list->handle);
+    const HTREEITEM finding = tree.NextSibling(tree.Root());
+    const auto rect = probe::TreeItemRect(list->handle, finding);
+    ASSERT_TRUE(rect.has_value());
+    ASSERT_TRUE(probe::BringToFront(dialog));
+    probe::MoveMouse(probe::ScreenPoint(list->handle, *rect));
+    probe::Click();
+    probe::Click();
+    EXPECT_TRUE(probe::WaitUntil([&] { return !IsWindowVisible(dialog); }, 5000));
+    ExpectShown(2);
+    EXPECT_TRUE(probe::WaitUntil([&] { return Focus() == FieldBox(); }, 5000));
+    EXPECT_EQ(probe::WindowText(FieldBox()), L"\\preise.txt");
+    EXPECT_TRUE(IsWindowEnabled(main_));
+}
+
+TEST_F(DiscFolder, TheImageIsWrittenOnceTheFolderHasNoFault) {
+    // With the faults: their list and no save dialog.
+    ASSERT_TRUE(Choose(kExtras, kImage));
+    HWND dialog = FindingsDialog();
+    ASSERT_NE(dialog, nullptr);
+    const ChildWindow* close =
+        probe::Find(probe::Descendants(dialog), L"Button", L"Schlie\u00dfen");
+    ASSERT_NE(close, nullptr);
+    PostMessageW(close->handle, BM_CLICK, 0, 0);
+    EXPECT_TRUE(probe::WaitUntil([&] { return !IsWindowVisible(dialog); }, 5000));
+    EXPECT_EQ(program_->WaitForDialog(L"CD-Abbild speichern unter", 300), nullptr);
+
+    disc_.WriteFile(L"preise.txt", "1998");
+    disc_.CopyIn(probe::OwnFolder() + L"\\kelvo.exe", L"kelvo.exe");
+    ASSERT_TRUE(Choose(kExtras, kImage));
+    ASSERT_TRUE(SubmitDialog(L"CD-Abbild speichern unter", PathOf(L"Messe.iso")));
+    HWND done = program_->WaitForMessageBox(L"CD-Abbild erstellen");
+    ASSERT_NE(done, nullptr);
+    EXPECT_EQ(probe::MessageBoxText(done).rfind(L"Das CD-Abbild ist fertig: '" +
+                                                    PathOf(L"Messe.iso") + L"', ",
+                                                0),
+              0u)
+        << probe::MessageBoxText(done);
+    probe::DismissMessageBox(done);
+    const auto image = probe::ReadFileBytes(PathOf(L"Messe.iso"));
+    ASSERT_TRUE(image.has_value());
+    EXPECT_EQ(image->size() % 2048, 0u);
+    EXPECT_EQ(image->substr(32769, 5), "CD001");
+    // The Joliet tree's label, UTF-16 big-endian, in the supplementary
+    // volume descriptor that follows the primary one.
+    EXPECT_EQ(image->substr(2 * 16384 + 2048 + 40, 10), std::string("\0M\0e\0s\0s\0e", 10));
+    EXPECT_EQ(folder_->FileNames(), (std::vector<std::wstring>{L"Messe.iso", L"admin.exe"}));
 }
 
 }  // namespace

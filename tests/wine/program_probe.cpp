@@ -4,6 +4,7 @@
 #include <shellapi.h>
 
 #include <algorithm>
+#include <cstddef>
 #include <memory>
 
 #include "forms/win32/edit.h"
@@ -466,6 +467,34 @@ std::optional<RECT> TreeItemRect(HWND tree, HTREEITEM item) {
         !TreeView(tree).GetItemRect(memory.As<RECT>(), true) || !memory.Read(&rect))
         return std::nullopt;
     return rect;
+}
+
+std::vector<std::wstring> TreeRootTexts(HWND tree) {
+    using forms::win32::native::TreeView;
+    constexpr int kTextLength = 512;
+    struct Request {
+        TVITEMW item;
+        wchar_t text[kTextLength];
+    };
+    RemoteMemory memory(tree, sizeof(Request));
+    std::vector<std::wstring> texts;
+    if (!memory.Address()) return texts;
+    const TreeView view(tree);
+    for (HTREEITEM item = view.Root(); item; item = view.NextSibling(item)) {
+        Request request{};
+        request.item.mask = TVIF_TEXT;
+        request.item.hItem = item;
+        // The text buffer's address in the tree's process.
+        request.item.pszText = reinterpret_cast<wchar_t*>(static_cast<char*>(memory.Address()) +
+                                                          offsetof(Request, text));
+        request.item.cchTextMax = kTextLength;
+        if (!memory.Write(&request) || !view.GetItem(*memory.As<TVITEMW>()) ||
+            !memory.Read(&request))
+            break;
+        request.text[kTextLength - 1] = L'\0';
+        texts.emplace_back(request.text);
+    }
+    return texts;
 }
 
 std::wstring FileVersion(const std::wstring& program) {

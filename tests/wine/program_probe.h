@@ -173,6 +173,9 @@ COLORREF ScreenColor(POINT screen);
 std::optional<RECT> ToolbarButtonRect(HWND toolbar, int index);
 // The rectangle of a tree item's text (client coordinates of the tree).
 std::optional<RECT> TreeItemRect(HWND tree, HTREEITEM item);
+// The texts of a tree's top-level items, first to last (read like the
+// rectangle, through memory in the tree's process).
+std::vector<std::wstring> TreeRootTexts(HWND tree);
 
 // ---- Common dialogs ------------------------------------------------------------------------
 

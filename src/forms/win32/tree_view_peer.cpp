@@ -23,8 +23,9 @@ class TreeViewPeer : public ControlPeer {
 public:
     TreeViewPeer(TreeView& tree, Win32Backend& backend) : ControlPeer(tree, backend), tree_(tree) {
         Create(WC_TREEVIEWW,
-               TVS_HASLINES | TVS_HASBUTTONS | TVS_LINESATROOT | TVS_SHOWSELALWAYS |
-                   (tree.TabStop() ? WS_TABSTOP : 0),
+               (tree.ShowLines() ? TVS_HASLINES | TVS_HASBUTTONS | TVS_LINESATROOT
+                                 : TVS_FULLROWSELECT) |
+                   TVS_SHOWSELALWAYS | (tree.TabStop() ? WS_TABSTOP : 0),
                WS_EX_CLIENTEDGE);
         if (!hwnd_) return;
         ApplyColours();
@@ -114,6 +115,11 @@ public:
         case NM_CLICK:
             PostMessageW(hwnd_, kClickedMessage, 0, 0);
             result = 0;  // the tree goes on with the click
+            return true;
+        case NM_DBLCLK:
+            // The first click of the two chose the node already.
+            tree_.RaiseDblClick();
+            result = 0;
             return true;
         default:
             return false;

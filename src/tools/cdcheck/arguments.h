@@ -2,6 +2,8 @@
 //
 //   cdcheck [--quiet] FOLDER             checks the future disc in FOLDER
 //   cdcheck [--quiet] --autorun FOLDER   writes FOLDER's autorun.inf
+//   cdcheck [--quiet] [--force] --iso IMAGE FOLDER
+//                                        checks, then writes the CD image
 //   cdcheck --help                       shows how to call it
 #pragma once
 
@@ -15,6 +17,8 @@ struct Arguments {
     bool quiet = false;
     bool autorun = false;
     bool help = false;
+    bool force = false;
+    std::string image;  // --iso: where the CD image goes
     std::string folder;
 };
 

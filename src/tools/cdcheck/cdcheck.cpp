@@ -1,9 +1,12 @@
 #include "tools/cdcheck/cdcheck.h"
 
+#include <chrono>
+
 #include "common/project_file.h"
 #include "tools/cdcheck/arguments.h"
 #include "tools/cdcheck/autorun.h"
 #include "tools/cdcheck/disc.h"
+#include "tools/cdcheck/image_checks.h"
 #include "tools/cdcheck/project_check.h"
 #include "tools/cdcheck/report.h"
 
@@ -26,6 +29,52 @@ int Check(const Arguments& arguments, os::Services& services, forms::Backend& pi
         output.out(report.Summary());
     }
     return report.FaultCount() > 0 ? StatusFaults : StatusClean;
+}
+
+// Checks the folder, and without a fault writes its CD image: the progress
+// as a percentage once it takes more than a moment, then size and label.
+int Image(const Arguments& arguments, os::Services& services, forms::Backend& pictures,
+          const Output& output) {
+    Report report;
+    const Disc disc(FromUtf8(arguments.folder));
+    std::optional<disc_image::Plan> plan;
+    if (CheckDisc(disc, services, pictures, report, &plan) == CheckOutcome::Unreadable)
+        return Unreadable(arguments.folder, output, arguments.quiet);
+    auto say = [&](const std::string& line) {
+        if (!arguments.quiet) output.out(line);
+    };
+    if (report.FaultCount() > 0 || !plan) {
+        for (const std::string& line : report.Lines()) say(line);
+        say(report.Summary());
+        say("Das CD-Abbild wurde nicht geschrieben.");
+        return StatusFaults;
+    }
+    if (!arguments.force && os::FileExists(arguments.image)) {
+        say("Das CD-Abbild '" + arguments.image + "' gibt es schon; es bleibt, wie es ist (--force "
+            "ersetzt es)");
+        return StatusFaults;
+    }
+    for (const std::string& line : report.Lines()) say(line);
+    const auto start = std::chrono::steady_clock::now();
+    bool shown = false;
+    disc_image::WriteOptions options;
+    options.replace = arguments.force;
+    options.progress = [&](std::uint64_t written, std::uint64_t total) {
+        if (arguments.quiet || !output.progress || total == 0) return true;
+        if (!shown && std::chrono::steady_clock::now() - start < std::chrono::seconds(1)) return true;
+        shown = true;
+        output.progress(std::to_string(written * 100 / total) + " %");
+        return true;
+    };
+    const disc_image::Written written = disc_image::WriteImage(*plan, arguments.image, options);
+    if (shown) output.progress("");
+    if (written.outcome != disc_image::Outcome::Written) {
+        if (!arguments.quiet) output.error("cdcheck: " + written.error);
+        return StatusWrongUse;
+    }
+    say("CD-Abbild geschrieben: " + arguments.image + " (" + std::to_string(plan->imageBytes) +
+        " Bytes, " + ShownSize(plan->imageBytes) + "), Bezeichnung " + plan->jolietLabel);
+    return StatusClean;
 }
 
 int Autorun(const Arguments& arguments, os::Services& services, const Output& output) {
@@ -70,6 +119,7 @@ int Run(const std::vector<std::string>& args, os::Services& services, forms::Bac
         return StatusClean;
     }
     if (arguments->autorun) return Autorun(*arguments, services, output);
+    if (!arguments->image.empty()) return Image(*arguments, services, pictures, output);
     return Check(*arguments, services, pictures, output);
 }
 

@@ -17,6 +17,8 @@ namespace cdcheck {
 struct Output {
     std::function<void(const std::string&)> out;
     std::function<void(const std::string&)> error;
+    // A progress line written over itself (on a terminal); none elsewhere.
+    std::function<void(const std::string&)> progress;
 };
 
 inline constexpr int StatusClean = 0;

@@ -1,7 +1,7 @@
 #include "tools/cdcheck/path_checks.h"
 
 #include "menu/shell_command.h"
-#include "tools/cdcheck/disc_names.h"
+#include "disc_image/names.h"
 
 namespace cdcheck {
 namespace {
@@ -59,16 +59,21 @@ std::optional<Lookup> PathChecks::Locate(const Place& where, const std::string& 
         break;
     }
     const Lookup lookup = disc_.Find(path);
+    std::filesystem::path onDisc = disc_.Root();
     for (const std::string& name : lookup.names) {
-        if (const auto fault = JolietFault(name))
+        onDisc /= FromUtf8(name);
+        if (const auto fault = disc_image::JolietNameFault(name)) {
             report_.Fault(where, "Name " + Quoted(name) + " in " + Quoted(path) + " " + *fault);
+            jolietFaults_.insert(Utf8(onDisc));
+        }
     }
-    if (lookup.found && lookup.deepestFolderLevel > Iso9660FolderLevels) {
+    if (lookup.found && lookup.deepestFolderLevel > disc_image::IsoFolderLevels) {
         report_.Information(where, Quoted(path) + " liegt in Ordnerebene " +
                                        std::to_string(lookup.deepestFolderLevel) +
                                        "; reines ISO 9660 erlaubt " +
-                                       std::to_string(Iso9660FolderLevels) +
-                                       ", die Wurzel mitgezählt");
+                                       std::to_string(disc_image::IsoFolderLevels) +
+                                       ", die Wurzel mitgezählt: im CD-Abbild sehen es nur "
+                                       "Joliet-Leser (wie Windows)");
     }
     return lookup;
 }

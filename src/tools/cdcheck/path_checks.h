@@ -7,6 +7,7 @@
 #pragma once
 
 #include <optional>
+#include <set>
 #include <string>
 
 #include "forms/backend.h"
@@ -28,6 +29,10 @@ public:
     // load is true the programs' picture loader must take it.
     void Picture(const Place& where, const std::string& path, bool load);
 
+    // The files and folders of the disc (UTF-8 paths) whose names were
+    // reported as ones Joliet cannot hold.
+    const std::set<std::string>& JolietFaults() const { return jolietFaults_; }
+
 private:
     // Where path points and what lies there; nothing when it points off
     // the disc. quoted: the path came between quotes, so the menu program
@@ -39,6 +44,7 @@ private:
     const Disc& disc_;
     forms::Backend& pictures_;
     Report& report_;
+    std::set<std::string> jolietFaults_;
 };
 
 }  // namespace cdcheck

@@ -3,6 +3,7 @@
 #include "common/project_file.h"
 #include "menu/project_settings.h"
 #include "tools/cdcheck/file_checks.h"
+#include "tools/cdcheck/image_checks.h"
 #include "tools/cdcheck/path_checks.h"
 #include "tools/cdcheck/stored_project.h"
 #include "tools/cdcheck/value_checks.h"
@@ -62,12 +63,14 @@ void CheckEntry(const StoredProject& stored, PathChecks& paths, int number, Repo
 }  // namespace
 
 CheckOutcome CheckDisc(const Disc& disc, os::Services& services, forms::Backend& pictures,
-                       Report& report) {
+                       Report& report, std::optional<disc_image::Plan>* image) {
     if (!disc.Readable()) return CheckOutcome::Unreadable;
     const Lookup ini = disc.Find(project::FileName);
     if (!ini.found) {
         report.Fault(project::FileName, "fehlt im Ordner");
         CheckProgram(disc, report);
+        std::optional<disc_image::Plan> plan = CheckImage(disc, "", {}, report);
+        if (image) *image = std::move(plan);
         return CheckOutcome::Checked;
     }
     const std::optional<std::string> bytes = Disc::ReadBytes(ini.real);
@@ -86,6 +89,9 @@ CheckOutcome CheckDisc(const Disc& disc, os::Services& services, forms::Backend&
     for (int number = 1; number <= settings::UsedPlaces(itemCount); ++number)
         CheckEntry(stored, paths, number, report);
     CheckLeftoverEntries(stored, itemCount, report);
+    // The disc's label is the project's name, as the menu shows it.
+    std::optional<disc_image::Plan> plan = CheckImage(disc, values.Name, paths.JolietFaults(), report);
+    if (image) *image = std::move(plan);
     return CheckOutcome::Checked;
 }
 

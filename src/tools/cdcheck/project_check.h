@@ -3,6 +3,9 @@
 // reader, its conversions and its command split.
 #pragma once
 
+#include <optional>
+
+#include "disc_image/disc_image.h"
 #include "forms/backend.h"
 #include "os/services.h"
 #include "tools/cdcheck/disc.h"
@@ -12,9 +15,10 @@ namespace cdcheck {
 
 enum class CheckOutcome { Checked, Unreadable };
 
-// Checks the disc; Unreadable when its root or its kelvo.ini cannot be
-// read (nothing is reported then).
+// Checks the disc, its CD image included; Unreadable when its root or its
+// kelvo.ini cannot be read (nothing is reported then). With image, the
+// image's plan goes there when it can be written.
 CheckOutcome CheckDisc(const Disc& disc, os::Services& services, forms::Backend& pictures,
-                       Report& report);
+                       Report& report, std::optional<disc_image::Plan>* image = nullptr);
 
 }  // namespace cdcheck
