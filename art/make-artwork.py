@@ -47,6 +47,7 @@ this script again after changing a drawing and commit what it wrote.
 import math
 import os
 import struct
+import zlib
 
 HERE = os.path.dirname(os.path.abspath(__file__))
 ROOT = os.path.dirname(HERE)
@@ -120,6 +121,32 @@ def bmp_bytes(c):
     info = struct.pack("<IiiHHIIiiII", 40, c.w, c.h, 1, 24, 0, len(pixels), 3780, 3780, 0, 0)
     head = struct.pack("<2sIHHI", b"BM", 14 + len(info) + len(pixels), 0, 0, 14 + len(info))
     return head + info + pixels
+
+
+def png_bytes(c):
+    """An opaque 24-bit PNG, for the larger drawings of a photo-like picture,
+    which a BMP would hold at several times the size."""
+    raw = bytearray()
+    previous = bytes(3 * c.w)
+    for y in range(c.h):
+        row = b"".join(bytes(c.rgb(x, y)) for x in range(c.w))
+        # filter Paeth: each byte less the guess from left, above, upper left
+        raw.append(4)
+        for i in range(len(row)):
+            a = row[i - 3] if i >= 3 else 0
+            b = previous[i]
+            d = previous[i - 3] if i >= 3 else 0
+            guess = a + b - d
+            pa, pb, pd = abs(guess - a), abs(guess - b), abs(guess - d)
+            predictor = a if pa <= pb and pa <= pd else (b if pb <= pd else d)
+            raw.append((row[i] - predictor) & 255)
+        previous = row
+
+    def chunk(kind, data):
+        return struct.pack(">I", len(data)) + kind + data + struct.pack(">I", zlib.crc32(kind + data))
+    header = struct.pack(">IIBBBBB", c.w, c.h, 8, 2, 0, 0, 0)
+    return (b"\x89PNG\r\n\x1a\n" + chunk(b"IHDR", header) + chunk(b"IDAT", zlib.compress(bytes(raw), 9)) +
+            chunk(b"IEND", b""))
 
 
 def ico_bytes(images):
@@ -1470,8 +1497,11 @@ def main():
             ("options-drive", drive_folder_icon, 32), ("wizard-hint", hint_icon, 32),
             ("finding-fault", fault_icon, 16), ("finding-hint", caution_icon, 16)):
         write(os.path.join(HERE, name + ".ico"), ico_bytes([draw(s) for s in sizes(base)]))
+    # the wizard's side picture: its larger drawings as PNG (a sixth of the
+    # BMP's bytes), decoded only on a display that needs them
     for p in SCALES:
-        write(os.path.join(HERE, scaled_name("wizard-side.bmp", p)), bmp_bytes(wizard_picture(p)))
+        name = "wizard-side.bmp" if p == 100 else scaled_name("wizard-side.png", p)
+        write(os.path.join(HERE, name), (bmp_bytes if p == 100 else png_bytes)(wizard_picture(p)))
 
     write(os.path.join(DEMO, "back.bmp"), bmp_bytes(back_tile()))
     write(os.path.join(DEMO, "splash.bmp"), bmp_bytes(splash()))

@@ -1,109 +1,70 @@
 // Reading the folder that becomes the disc: each entry with its kind, size
 // and time, links followed as a reader of the folder sees them.
 #include <algorithm>
-#include <chrono>
-#include <system_error>
 
 #include "disc_image/layout.h"
 #include "disc_image/names.h"
+#include "os/file_system.h"
 
 namespace disc_image {
-namespace fs = std::filesystem;
-
-std::string Utf8(const fs::path& path) {
-    try {
-        const std::u8string text = path.u8string();
-        return std::string(text.begin(), text.end());
-    } catch (const std::exception&) {
-        // A Windows name that is no valid UTF-16 (a lone surrogate).
-        return "?";
-    }
-}
-
-fs::path FromUtf8(const std::string& path) { return fs::path(std::u8string(path.begin(), path.end())); }
-
-std::int64_t Seconds(fs::file_time_type time) {
-    const auto system = std::chrono::file_clock::to_sys(time);
-    return std::chrono::floor<std::chrono::seconds>(system).time_since_epoch().count();
-}
 
 namespace {
 
-std::string Unreadable(const fs::path& path, bool folder) {
-    return std::string(folder ? "Der Ordner '" : "Die Datei '") + Utf8(path) +
+std::string Unreadable(const std::string& path, bool folder) {
+    return std::string(folder ? "Der Ordner '" : "Die Datei '") + path +
            "' konnte nicht gelesen werden.";
 }
 
-// Whether the folder at path is one of the folders on the way to it.
-bool InsideItself(const std::vector<Entry>& entries, std::size_t parent, const fs::path& path) {
+// Whether the folder is one of the folders on the way to it.
+bool InsideItself(const std::vector<Entry>& entries, std::size_t parent, const std::string& identity) {
     for (std::size_t at = parent;; at = entries[at].parent) {
-        std::error_code error;
-        if (fs::equivalent(entries[at].source, path, error)) return true;
+        if (!identity.empty() && entries[at].identity == identity) return true;
         if (at == 0) return false;
     }
 }
 
 }  // namespace
 
-std::optional<std::vector<Entry>> ReadFolder(const fs::path& root, std::string& error,
+std::optional<std::vector<Entry>> ReadFolder(const std::string& root, std::string& error,
                                              std::string& path) {
+    auto fail = [&](std::string message, const std::string& where) {
+        error = std::move(message);
+        path = where;
+        return std::nullopt;
+    };
     std::vector<Entry> entries(1);
-    std::error_code failure;
+    const std::optional<os::EntryFacts> rootFacts = os::FactsOf(root);
+    if (!rootFacts || rootFacts->kind != os::EntryKind::Folder) return fail(Unreadable(root, true), root);
     entries[0].source = root;
     entries[0].folder = true;
-    if (!fs::is_directory(root, failure)) {
-        error = Unreadable(root, true);
-        path = Utf8(root);
-        return std::nullopt;
-    }
-    entries[0].time = Seconds(fs::last_write_time(root, failure));
-    if (failure) {
-        error = Unreadable(root, true);
-        path = Utf8(root);
-        return std::nullopt;
-    }
+    entries[0].time = rootFacts->time;
+    entries[0].identity = rootFacts->identity;
     // Breadth first: entries[i] is read once all before it are.
     for (std::size_t i = 0; i < entries.size(); ++i) {
         if (!entries[i].folder) continue;
+        const std::optional<std::vector<std::string>> names = os::ListFolder(entries[i].source);
+        if (!names) return fail(Unreadable(entries[i].source, true), entries[i].source);
         std::vector<Entry> children;
-        fs::directory_iterator it(entries[i].source, failure), end;
-        for (; !failure && it != end; it.increment(failure)) {
+        for (const std::string& name : *names) {
             Entry child;
-            child.source = it->path();
-            child.name = Utf8(child.source.filename());
+            child.source = os::ChildPath(entries[i].source, name);
+            child.name = name;
             child.parent = i;
-            const fs::file_status status = it->status(failure);
-            if (failure || !fs::exists(status)) {
-                error = Unreadable(child.source, false);
-                path = Utf8(child.source);
-                return std::nullopt;
-            }
-            child.folder = fs::is_directory(status);
-            if (!child.folder && !fs::is_regular_file(status)) {
-                error = "'" + Utf8(child.source) + "' ist weder eine Datei noch ein Ordner.";
-                path = Utf8(child.source);
-                return std::nullopt;
-            }
+            const std::optional<os::EntryFacts> facts = os::FactsOf(child.source);
+            if (!facts || facts->kind == os::EntryKind::Missing)
+                return fail(Unreadable(child.source, false), child.source);
+            if (facts->kind == os::EntryKind::Other)
+                return fail("'" + child.source + "' ist weder eine Datei noch ein Ordner.",
+                            child.source);
+            child.folder = facts->kind == os::EntryKind::Folder;
             child.level = entries[i].level + (child.folder ? 1 : 0);
-            if (!child.folder) child.size = fs::file_size(child.source, failure);
-            if (!failure) child.time = Seconds(fs::last_write_time(child.source, failure));
-            if (failure) {
-                error = Unreadable(child.source, child.folder);
-                path = Utf8(child.source);
-                return std::nullopt;
-            }
-            if (child.folder && it->is_symlink(failure) && InsideItself(entries, i, child.source)) {
-                error =
-                    "Der Ordner '" + Utf8(child.source) + "' liegt über eine Verknüpfung in sich selbst.";
-                path = Utf8(child.source);
-                return std::nullopt;
-            }
+            child.size = facts->size;
+            child.time = facts->time;
+            child.identity = facts->identity;
+            if (child.folder && facts->link && InsideItself(entries, i, facts->identity))
+                return fail("Der Ordner '" + child.source + "' liegt über eine Verknüpfung in sich selbst.",
+                            child.source);
             children.push_back(std::move(child));
-        }
-        if (failure) {
-            error = Unreadable(entries[i].source, true);
-            path = Utf8(entries[i].source);
-            return std::nullopt;
         }
         std::sort(children.begin(), children.end(),
                   [](const Entry& a, const Entry& b) { return a.name < b.name; });

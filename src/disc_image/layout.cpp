@@ -121,14 +121,14 @@ std::optional<Layout> LayOut(std::vector<Entry> entries, const std::string& volu
     for (const Entry& entry : entries) {
         if (&entry != &entries[0]) {
             if (const auto fault = JolietNameFault(entry.name)) {
-                error = "'" + Utf8(entry.source) + "': der Name " + *fault + ".";
-                path = Utf8(entry.source);
+                error = "'" + entry.source + "': der Name " + *fault + ".";
+                path = entry.source;
                 return std::nullopt;
             }
         }
         if (entry.size > LargestFile) {
-            path = Utf8(entry.source);
-            error = "Die Datei '" + Utf8(entry.source) + "' ist mit " + std::to_string(entry.size) +
+            path = entry.source;
+            error = "Die Datei '" + entry.source + "' ist mit " + std::to_string(entry.size) +
                     " Bytes zu groß für ein CD-Abbild; erlaubt sind höchstens " +
                     std::to_string(LargestFile) + " Bytes.";
             return std::nullopt;
@@ -146,8 +146,8 @@ std::optional<Layout> LayOut(std::vector<Entry> entries, const std::string& volu
         [](Entry & e) -> auto& { return e.jolietNumber; },
         [](const Entry& e) { return 2 * e.jolietName.size(); }, layout.jolietPathTableBytes);
     if (layout.jolietFolders.size() > MostFolders) {
-        path = Utf8(entries[0].source);
-        error = "Der Ordner '" + Utf8(entries[0].source) + "' hat mit " +
+        path = entries[0].source;
+        error = "Der Ordner '" + entries[0].source + "' hat mit " +
                 std::to_string(layout.jolietFolders.size()) +
                 " Ordnern zu viele für ein CD-Abbild (höchstens " + std::to_string(MostFolders) + ").";
         return std::nullopt;
@@ -191,8 +191,8 @@ std::optional<Layout> LayOut(std::vector<Entry> entries, const std::string& volu
         }
     }
     if (next > std::numeric_limits<std::uint32_t>::max()) {
-        path = Utf8(entries[0].source);
-        error = "Das CD-Abbild von '" + Utf8(entries[0].source) + "' würde zu groß.";
+        path = entries[0].source;
+        error = "Das CD-Abbild von '" + entries[0].source + "' würde zu groß.";
         return std::nullopt;
     }
     layout.sectors = static_cast<std::uint32_t>(next);
@@ -208,7 +208,7 @@ std::optional<Layout> LayOut(std::vector<Entry> entries, const std::string& volu
 
 Planned PlanImage(const std::string& folder, const std::string& volumeName) {
     Planned planned;
-    std::optional<std::vector<Entry>> entries = ReadFolder(FromUtf8(folder), planned.error, planned.path);
+    std::optional<std::vector<Entry>> entries = ReadFolder(folder, planned.error, planned.path);
     if (!entries) return planned;
     std::optional<Layout> layout = LayOut(std::move(*entries), volumeName, planned.error, planned.path);
     if (!layout) return planned;
@@ -225,7 +225,7 @@ Planned PlanImage(const std::string& folder, const std::string& volumeName) {
 
 std::vector<std::string> JolietOnlyFolders(const std::string& folder) {
     std::string error, path;
-    const std::optional<std::vector<Entry>> entries = ReadFolder(FromUtf8(folder), error, path);
+    const std::optional<std::vector<Entry>> entries = ReadFolder(folder, error, path);
     return entries ? FoldersBeyondIsoLevels(*entries) : std::vector<std::string>{};
 }
 

@@ -7,7 +7,6 @@
 #pragma once
 
 #include <cstdint>
-#include <filesystem>
 #include <optional>
 #include <string>
 #include <vector>
@@ -24,7 +23,8 @@ inline constexpr std::uint32_t FirstPathTableSector = 19;
 
 struct Entry {
     std::string name;  // as in the folder, UTF-8; empty for the root
-    std::filesystem::path source;
+    std::string source;    // its path, UTF-8
+    std::string identity;  // as os::EntryFacts says, for links back up the tree
     bool folder = false;
     std::uint64_t size = 0;  // of a file
     std::int64_t time = 0;   // modification, in seconds since 1970 (UTC)
@@ -55,18 +55,11 @@ struct Layout {
     std::string isoLabel, jolietLabel;
 };
 
-// Paths as the programs hold them: UTF-8.
-std::string Utf8(const std::filesystem::path& path);
-std::filesystem::path FromUtf8(const std::string& path);
-
-// Seconds since 1970 (UTC) of a file time.
-std::int64_t Seconds(std::filesystem::file_time_type time);
-
 // Every entry under root, the root first, each folder's children in the
 // byte order of their names; nothing, with a German message in error, when
 // a folder or an entry cannot be read, an entry is neither file nor folder,
 // or a folder lies inside itself through a link.
-std::optional<std::vector<Entry>> ReadFolder(const std::filesystem::path& root, std::string& error,
+std::optional<std::vector<Entry>> ReadFolder(const std::string& root, std::string& error,
                                              std::string& path);
 
 // The folders beyond the ISO 9660 levels, as in Plan::jolietOnlyFolders.

@@ -66,7 +66,7 @@ std::optional<std::string> frmMain::DiscFolder() {
 
 bool frmMain::CheckDiscFolder(const std::string& folder, cdcheck::Report& report,
                               std::optional<disc_image::Plan>* image) {
-    const cdcheck::Disc disc(cdcheck::FromUtf8(folder));
+    const cdcheck::Disc disc(folder);
     if (cdcheck::CheckDisc(disc, services_, App().GetBackend(), report, image) ==
         cdcheck::CheckOutcome::Checked)
         return true;

@@ -517,10 +517,21 @@ std::pair<SIZE, COLORREF> ButtonFace(HWND button) {
     return {SIZE{info.bmWidth, info.bmHeight}, middle};
 }
 
+// A 32 x 32 PNG in blue (RGB 0, 0, 255): the 200 % drawing of a built-in
+// picture, in the format the larger artwork comes in.
+const Bytes kBluePng32 = {
+    0x89, 0x50, 0x4e, 0x47, 0x0d, 0x0a, 0x1a, 0x0a, 0x00, 0x00, 0x00, 0x0d, 0x49, 0x48, 0x44, 0x52,
+    0x00, 0x00, 0x00, 0x20, 0x00, 0x00, 0x00, 0x20, 0x08, 0x02, 0x00, 0x00, 0x00, 0xfc, 0x18, 0xed,
+    0xa3, 0x00, 0x00, 0x00, 0x26, 0x49, 0x44, 0x41, 0x54, 0x78, 0xda, 0xed, 0xcd, 0xb1, 0x09, 0x00,
+    0x00, 0x08, 0xc0, 0xb0, 0xfe, 0xff, 0xb4, 0x5e, 0xe1, 0x20, 0x04, 0xb2, 0xa7, 0x9a, 0x63, 0x02,
+    0x81, 0x40, 0x20, 0x10, 0x08, 0x04, 0x02, 0x81, 0xe0, 0x49, 0xb0, 0x3a, 0x4b, 0xfc, 0x2e, 0x89,
+    0xbc, 0xc7, 0xfb, 0x00, 0x00, 0x00, 0x00, 0x49, 0x45, 0x4e, 0x44, 0xae, 0x42, 0x60, 0x82};
+
 // A form moved to a monitor of another DPI: it takes the rectangle Windows
 // suggests, and its controls are laid out, lettered and drawn again at the
 // new DPI from their twips and points; an icon file's picture is drawn from
-// its image nearest at or above the size it takes there.
+// its image nearest at or above the size it takes there, a built-in one
+// from its larger drawing (decoded once a larger size is first needed).
 TEST_F(Win32BackendTest, AFormMovedToAnotherDpiLaysItselfOutAgain) {
     if (Dpi() != 96) GTEST_SKIP() << "the screen is not at 96 DPI";
     Form form(app);
@@ -538,6 +549,11 @@ TEST_F(Win32BackendTest, AFormMovedToAnotherDpiLaysItselfOutAgain) {
     CommandButton small(form);
     small.Move(1200, 720, 750, 750);
     small.SetPicture(*app.LoadPicture(WriteFile("small.ico", MakeColouredIco({{16, RGB(0xFF, 0, 0)}}))));
+    const Bytes redBmp16 = MakeBmp(16, 16, RGB(0xFF, 0, 0));
+    CommandButton artwork(form);
+    artwork.Move(2160, 720, 750, 750);
+    artwork.SetPicture(*app.LoadBuiltInPicture(
+        {{redBmp16.data(), redBmp16.size()}, {kBluePng32.data(), kBluePng32.size()}}));
     form.Show();
 
     struct Case {
@@ -584,6 +600,9 @@ TEST_F(Win32BackendTest, AFormMovedToAnotherDpiLaysItselfOutAgain) {
         const auto [smallFace, smallColour] = ButtonFace(Handle(small));
         EXPECT_EQ(smallFace.cx, std::min(c.smallFace, inside));
         EXPECT_EQ(smallColour, RGB(0xFF, 0, 0));
+        const auto [artFace, artColour] = ButtonFace(Handle(artwork));
+        EXPECT_EQ(artFace.cx, c.smallFace);
+        EXPECT_EQ(artColour, c.dpi == 96 ? RGB(0xFF, 0, 0) : RGB(0, 0, 0xFF));
     }
 }
 

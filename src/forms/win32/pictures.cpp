@@ -417,10 +417,6 @@ std::shared_ptr<Win32Picture> Win32Picture::FromIconFile(const unsigned char* da
     return result;
 }
 
-void Win32Picture::AddLargerDrawing(std::shared_ptr<Win32Picture> drawing) {
-    if (drawing) larger_.push_back(std::move(drawing));
-}
-
 SIZE Win32Picture::SizeAt(const Dpi& dpi) const {
     if (!scales) return PixelSize();
     return {dpi.ScaleX(widthPixels), dpi.ScaleY(heightPixels)};
@@ -457,6 +453,11 @@ const Win32Picture& Win32Picture::DrawingAt(SIZE size) const {
             if (aFits != bFits) return aFits;
             return aFits ? a.pixelWidth_ < b.pixelWidth_ : a.pixelWidth_ > b.pixelWidth_;
         };
+        if (pendingLarger_) {
+            for (auto& larger : pendingLarger_())
+                if (larger) larger_.push_back(std::move(larger));
+            pendingLarger_ = nullptr;
+        }
         std::shared_ptr<Win32Picture> chosen;
         for (const auto& larger : larger_)
             if (better(*larger, chosen ? *chosen : *this)) chosen = larger;
@@ -609,8 +610,16 @@ std::optional<Picture> LoadBuiltInDrawings(SystemLibraries& libraries,
     std::shared_ptr<Win32Picture> picture =
         Decode(libraries, drawings[0].data, drawings[0].size, dpi, true);
     if (!picture) return std::nullopt;
-    for (std::size_t i = 1; i < drawings.size(); ++i)
-        picture->AddLargerDrawing(Decode(libraries, drawings[i].data, drawings[i].size, dpi, false));
+    // The built-in drawings' bytes are the program's own and stay; the
+    // libraries live as long as the backend, which outlives its pictures.
+    std::vector<MemoryFile> larger(drawings.begin() + 1, drawings.end());
+    if (!larger.empty())
+        picture->AddLargerDrawingsLater([&libraries, larger, dpi] {
+            std::vector<std::shared_ptr<Win32Picture>> decoded;
+            for (const MemoryFile& drawing : larger)
+                decoded.push_back(Decode(libraries, drawing.data, drawing.size, dpi, false));
+            return decoded;
+        });
     picture->source = "memory";
     return Picture(std::move(picture));
 }

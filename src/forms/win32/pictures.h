@@ -9,6 +9,7 @@
 #include <olectl.h>
 
 #include <cstddef>
+#include <functional>
 #include <map>
 #include <memory>
 #include <optional>
@@ -54,8 +55,12 @@ public:
 
     // The programs' artwork scales; with larger drawings of it (its 150 %
     // and 200 % artwork), which it is drawn from where they fit better.
+    // They are decoded when a size other than the picture's own is first
+    // drawn: a display at 100 % never needs them (nor the decoders of their
+    // format).
     void MakeScaling() { scales = true; }
-    void AddLargerDrawing(std::shared_ptr<Win32Picture> drawing);
+    using LargerDrawings = std::function<std::vector<std::shared_ptr<Win32Picture>>()>;
+    void AddLargerDrawingsLater(LargerDrawings decode) { pendingLarger_ = std::move(decode); }
 
     // The size the picture takes on a display of dpi.
     SIZE SizeAt(const Dpi& dpi) const;
@@ -83,7 +88,8 @@ private:
     int pixelHeight_ = 0;
     // An icon file's bytes, for its images of other sizes.
     std::vector<unsigned char> iconFile_;
-    std::vector<std::shared_ptr<Win32Picture>> larger_;
+    mutable std::vector<std::shared_ptr<Win32Picture>> larger_;
+    mutable LargerDrawings pendingLarger_;
     mutable std::map<std::pair<int, int>, std::shared_ptr<Win32Picture>> drawings_;
 };
 

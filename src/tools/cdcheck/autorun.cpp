@@ -2,6 +2,7 @@
 
 #include "common/project_file.h"
 #include "menu/project_settings.h"
+#include "os/file_system.h"
 
 namespace cdcheck {
 namespace {
@@ -29,10 +30,10 @@ AutorunResult WriteAutorun(const Disc& disc, os::Services& services) {
     if (!ini.found || ini.folder) return {AutorunOutcome::NoProject, ""};
 
     menu::settings::General values;
-    menu::settings::ReadGeneral(services, Utf8(ini.real), values);
+    menu::settings::ReadGeneral(services, ini.real, values);
     const std::string label = FirstCharacters(values.Name, VolumeLabelLength);
 
-    const std::string path = Utf8(disc.Root() / AutorunName);
+    const std::string path = os::ChildPath(disc.Root(), AutorunName);
     const bool written = services.WriteProfileString(path, Section, "open", Program) &&
                          services.WriteProfileString(path, Section, "icon", Program) &&
                          services.WriteProfileString(path, Section, "label", label);

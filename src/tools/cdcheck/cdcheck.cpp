@@ -21,7 +21,7 @@ int Unreadable(const std::string& folder, const Output& output, bool quiet) {
 int Check(const Arguments& arguments, os::Services& services, forms::Backend& pictures,
           const Output& output) {
     Report report;
-    const Disc disc(FromUtf8(arguments.folder));
+    const Disc disc(arguments.folder);
     if (CheckDisc(disc, services, pictures, report) == CheckOutcome::Unreadable)
         return Unreadable(arguments.folder, output, arguments.quiet);
     if (!arguments.quiet) {
@@ -36,7 +36,7 @@ int Check(const Arguments& arguments, os::Services& services, forms::Backend& pi
 int Image(const Arguments& arguments, os::Services& services, forms::Backend& pictures,
           const Output& output) {
     Report report;
-    const Disc disc(FromUtf8(arguments.folder));
+    const Disc disc(arguments.folder);
     std::optional<disc_image::Plan> plan;
     if (CheckDisc(disc, services, pictures, report, &plan) == CheckOutcome::Unreadable)
         return Unreadable(arguments.folder, output, arguments.quiet);
@@ -78,7 +78,7 @@ int Image(const Arguments& arguments, os::Services& services, forms::Backend& pi
 }
 
 int Autorun(const Arguments& arguments, os::Services& services, const Output& output) {
-    const Disc disc(FromUtf8(arguments.folder));
+    const Disc disc(arguments.folder);
     const AutorunResult result = WriteAutorun(disc, services);
     auto say = [&](const std::string& line) {
         if (!arguments.quiet) output.out(line);

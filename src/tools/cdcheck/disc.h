@@ -3,17 +3,12 @@
 // as on the disc, found without regard to letter case.
 #pragma once
 
-#include <filesystem>
 #include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
 namespace cdcheck {
-
-// Paths as the OS services and the picture loader take them: UTF-8.
-std::string Utf8(const std::filesystem::path& path);
-std::filesystem::path FromUtf8(const std::string& path);
 
 // Where a path of the project file points.
 enum class PathKind {
@@ -29,29 +24,27 @@ PathKind KindOf(std::string_view path);
 struct Lookup {
     bool found = false;
     bool folder = false;               // found, and a folder
-    std::filesystem::path real;        // found: where it lies in the folder
+    std::string real;                  // found: where it lies in the folder (UTF-8)
     std::vector<std::string> names;    // the names on the way that were found, as on the disc
     int deepestFolderLevel = 1;        // found: level of the deepest folder (the root is 1)
 };
 
 class Disc {
 public:
-    explicit Disc(std::filesystem::path root);
+    // root: the folder, UTF-8, as the OS services take paths.
+    explicit Disc(std::string root);
 
     // Whether the root is a folder whose content can be listed.
     bool Readable() const;
-    const std::filesystem::path& Root() const { return root_; }
+    const std::string& Root() const { return root_; }
 
     // Follows path from the root: "." stays, ".." goes up (never above the
     // root), each name is taken as written or else as the first name of the
     // folder that differs only in letter case.
     Lookup Find(std::string_view path) const;
 
-    // The whole content of a file on the disc; nothing when it cannot be read.
-    static std::optional<std::string> ReadBytes(const std::filesystem::path& file);
-
 private:
-    std::filesystem::path root_;
+    std::string root_;
 };
 
 }  // namespace cdcheck

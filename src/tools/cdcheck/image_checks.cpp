@@ -6,7 +6,7 @@ namespace cdcheck {
 
 std::optional<disc_image::Plan> CheckImage(const Disc& disc, const std::string& projectName,
                                            const std::set<std::string>& reported, Report& report) {
-    disc_image::Planned planned = disc_image::PlanImage(Utf8(disc.Root()), projectName);
+    disc_image::Planned planned = disc_image::PlanImage(disc.Root(), projectName);
     if (!planned.plan) {
         if (!reported.count(planned.path))
             report.Fault(ImagePlace, "lässt sich nicht schreiben: " + planned.error);

@@ -2,6 +2,7 @@
 
 #include "menu/shell_command.h"
 #include "disc_image/names.h"
+#include "os/file_system.h"
 
 namespace cdcheck {
 namespace {
@@ -28,7 +29,7 @@ void PathChecks::Picture(const Place& where, const std::string& path, bool load)
     if (!lookup) return;
     if (!lookup->found) {
         report_.Fault(where, Quoted(path) + " fehlt auf der CD");
-    } else if (load && !pictures_.LoadPicture(Utf8(lookup->real))) {
+    } else if (load && !pictures_.LoadPicture(lookup->real)) {
         report_.Fault(where, Quoted(path) + " lässt sich nicht als Bild laden");
     }
 }
@@ -59,12 +60,12 @@ std::optional<Lookup> PathChecks::Locate(const Place& where, const std::string& 
         break;
     }
     const Lookup lookup = disc_.Find(path);
-    std::filesystem::path onDisc = disc_.Root();
+    std::string onDisc = disc_.Root();
     for (const std::string& name : lookup.names) {
-        onDisc /= FromUtf8(name);
+        onDisc = os::ChildPath(onDisc, name);
         if (const auto fault = disc_image::JolietNameFault(name)) {
             report_.Fault(where, "Name " + Quoted(name) + " in " + Quoted(path) + " " + *fault);
-            jolietFaults_.insert(Utf8(onDisc));
+            jolietFaults_.insert(onDisc);
         }
     }
     if (lookup.found && lookup.deepestFolderLevel > disc_image::IsoFolderLevels) {

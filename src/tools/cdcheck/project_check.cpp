@@ -2,6 +2,7 @@
 
 #include "common/project_file.h"
 #include "menu/project_settings.h"
+#include "os/file_system.h"
 #include "tools/cdcheck/file_checks.h"
 #include "tools/cdcheck/image_checks.h"
 #include "tools/cdcheck/path_checks.h"
@@ -73,13 +74,13 @@ CheckOutcome CheckDisc(const Disc& disc, os::Services& services, forms::Backend&
         if (image) *image = std::move(plan);
         return CheckOutcome::Checked;
     }
-    const std::optional<std::string> bytes = Disc::ReadBytes(ini.real);
+    const std::optional<std::string> bytes = os::ReadWholeFile(ini.real);
     if (!bytes) return CheckOutcome::Unreadable;
 
     CheckProgram(disc, report);
     CheckEncoding(*bytes, report);
 
-    const StoredProject stored(services, Utf8(ini.real));
+    const StoredProject stored(services, ini.real);
     PathChecks paths(disc, pictures, report);
     settings::General values;
     settings::ReadGeneral(stored.Reader(), values);
