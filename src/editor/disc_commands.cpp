@@ -58,10 +58,11 @@ bool LiesIn(const std::string& path, const std::string& folder) {
 std::optional<std::string> frmMain::DiscFolder() {
     if (!MaySkipUnsavedEdits()) return std::nullopt;
     if (ProjectPath.empty() && !SaveAs()) return std::nullopt;
-    const std::size_t separator = ProjectPath.find_last_of("\\/");
-    if (separator == std::string::npos) return std::nullopt;
+    std::string folder = ProjectFolder();
+    if (folder.empty()) return std::nullopt;
     // A drive root keeps its separator ("D:\").
-    return ProjectPath.substr(0, separator == 2 && ProjectPath[1] == ':' ? 3 : separator);
+    if (folder.size() == 2 && folder[1] == ':') folder += ProjectPath[2];
+    return folder;
 }
 
 bool frmMain::CheckDiscFolder(const std::string& folder, cdcheck::Report& report,

@@ -257,6 +257,9 @@ private:
     // project file (the menu program sits beside it); without a project file
     // it stays as it is.
     std::string OnProjectDisc(const std::string& path) const;
+    // The folder of the project file, without a separator at its end ("D:"
+    // for a drive root); empty without a project file.
+    std::string ProjectFolder() const;
     // Shows the message for a save that failed.
     void ReportSaveFailure(const std::string& path);
     // The CD folder: the folder of the project file, saved first (the save

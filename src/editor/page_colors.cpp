@@ -113,9 +113,14 @@ void frmMain::tbBackgroundPic_Change() {
 
 std::string frmMain::OnProjectDisc(const std::string& path) const {
     const bool onDisc = path.size() > 1 && path[0] == '\\' && path[1] != '\\';
+    const std::string folder = ProjectFolder();
+    if (!onDisc || folder.empty()) return path;
+    return folder + path;
+}
+
+std::string frmMain::ProjectFolder() const {
     const std::size_t separator = ProjectPath.find_last_of("\\/");
-    if (!onDisc || separator == std::string::npos) return path;
-    return ProjectPath.substr(0, separator) + path;
+    return separator == std::string::npos ? std::string() : ProjectPath.substr(0, separator);
 }
 
 // ---- Hover effect of the preview ----------------------------------------------------------------

@@ -137,19 +137,26 @@ Bytes MakeGif(int width, int height) {
     return out;
 }
 
-// A 32-bit icon of size x size, opaque red.
-// An ico file with one 32-bit red image per size, in that order; with
-// leftClear the left half of each image is clear (alpha and mask).
-Bytes MakeIcoOfSizes(const std::vector<int>& sizes, bool leftClear) {
-    Bytes directory, images;
+// One 32-bit image of an ico file: opaque in its colour (0x00BBGGRR, to
+// tell from the screen which image a control draws), with leftClear its
+// left half clear (alpha and mask).
+struct IcoImage {
+    int size;
+    COLORREF colour = RGB(0xFF, 0, 0);
+    bool leftClear = false;
+};
+
+// An ico file of the images, in that order.
+Bytes MakeIcoFile(const std::vector<IcoImage>& images) {
+    Bytes directory, bits;
     Put16(directory, 0);
     Put16(directory, 1);
-    Put16(directory, static_cast<unsigned>(sizes.size()));
-    auto offset = static_cast<std::uint32_t>(6 + 16 * sizes.size());
-    for (int size : sizes) {
+    Put16(directory, static_cast<unsigned>(images.size()));
+    auto offset = static_cast<std::uint32_t>(6 + 16 * images.size());
+    for (const IcoImage& image : images) {
+        const int size = image.size;
         const int maskStride = (size + 31) / 32 * 4;
-        const auto imageSize =
-            static_cast<std::uint32_t>(40 + size * size * 4 + maskStride * size);
+        const auto imageSize = static_cast<std::uint32_t>(40 + size * size * 4 + maskStride * size);
         const auto side = static_cast<unsigned char>(size);
         directory.insert(directory.end(), {side, side, 0, 0});
         Put16(directory, 1);
@@ -157,44 +164,37 @@ Bytes MakeIcoOfSizes(const std::vector<int>& sizes, bool leftClear) {
         Put32(directory, imageSize);
         Put32(directory, offset);
         offset += imageSize;
-        PutInfoHeader(images, size, size * 2, 32, BI_RGB, 0, 0);
+        PutInfoHeader(bits, size, size * 2, 32, BI_RGB, 0, 0);
+        const COLORREF colour = image.colour;
         for (int y = 0; y < size; ++y)
             for (int x = 0; x < size; ++x) {
-                const bool clear = leftClear && x < size / 2;
+                const bool clear = image.leftClear && x < size / 2;
                 const auto alpha = static_cast<unsigned char>(clear ? 0 : 0xFF);
-                images.insert(images.end(), {0, 0, 0xFF, alpha});
+                bits.insert(bits.end(),
+                            {GetBValue(colour), GetGValue(colour), GetRValue(colour), alpha});
             }
         for (int y = 0; y < size; ++y)
             for (int b = 0; b < maskStride; ++b) {
-                unsigned char bits = 0;
+                unsigned char mask = 0;
                 for (int bit = 0; bit < 8; ++bit)
-                    if (leftClear && b * 8 + bit < size / 2)
-                        bits |= static_cast<unsigned char>(0x80 >> bit);
-                images.push_back(bits);
+                    if (image.leftClear && b * 8 + bit < size / 2)
+                        mask |= static_cast<unsigned char>(0x80 >> bit);
+                bits.push_back(mask);
             }
     }
-    directory.insert(directory.end(), images.begin(), images.end());
+    directory.insert(directory.end(), bits.begin(), bits.end());
     return directory;
 }
 
-Bytes MakeIco(int size) {
-    const int maskStride = (size + 31) / 32 * 4;
-    const auto imageSize = static_cast<std::uint32_t>(40 + size * size * 4 + maskStride * size);
-    Bytes out;
-    Put16(out, 0);
-    Put16(out, 1);
-    Put16(out, 1);
-    const auto side = static_cast<unsigned char>(size);
-    out.insert(out.end(), {side, side, 0, 0});
-    Put16(out, 1);
-    Put16(out, 32);
-    Put32(out, imageSize);
-    Put32(out, 22);
-    PutInfoHeader(out, size, size * 2, 32, BI_RGB, 0, 0);
-    for (int i = 0; i < size * size; ++i) out.insert(out.end(), {0, 0, 0xFF, 0xFF});
-    out.insert(out.end(), static_cast<std::size_t>(maskStride * size), 0);
-    return out;
+// An ico file with one red image per size, in that order.
+Bytes MakeIcoOfSizes(const std::vector<int>& sizes, bool leftClear) {
+    std::vector<IcoImage> images;
+    for (int size : sizes) images.push_back({size, RGB(0xFF, 0, 0), leftClear});
+    return MakeIcoFile(images);
 }
+
+// A 32-bit icon of size x size, opaque red.
+Bytes MakeIco(int size) { return MakeIcoFile({{size}}); }
 
 class Win32BackendTest : public ::testing::Test {
 protected:
@@ -477,33 +477,6 @@ TEST_F(Win32BackendTest, PictureButtonsShowTheirPictureCutAtTheEdges) {
     }
 }
 
-// An ico file with one opaque 32-bit image per size, each of its colour
-// (0x00BBGGRR), to tell from the screen which image a control draws.
-Bytes MakeColouredIco(const std::vector<std::pair<int, COLORREF>>& images) {
-    Bytes directory, bits;
-    Put16(directory, 0);
-    Put16(directory, 1);
-    Put16(directory, static_cast<unsigned>(images.size()));
-    auto offset = static_cast<std::uint32_t>(6 + 16 * images.size());
-    for (const auto& [size, colour] : images) {
-        const int maskStride = (size + 31) / 32 * 4;
-        const auto imageSize = static_cast<std::uint32_t>(40 + size * size * 4 + maskStride * size);
-        const auto side = static_cast<unsigned char>(size);
-        directory.insert(directory.end(), {side, side, 0, 0});
-        Put16(directory, 1);
-        Put16(directory, 32);
-        Put32(directory, imageSize);
-        Put32(directory, offset);
-        offset += imageSize;
-        PutInfoHeader(bits, size, size * 2, 32, BI_RGB, 0, 0);
-        for (int i = 0; i < size * size; ++i)
-            bits.insert(bits.end(), {GetBValue(colour), GetGValue(colour), GetRValue(colour), 0xFF});
-        bits.insert(bits.end(), static_cast<std::size_t>(maskStride * size), 0);
-    }
-    directory.insert(directory.end(), bits.begin(), bits.end());
-    return directory;
-}
-
 // The size and middle colour of a picture button's face bitmap.
 std::pair<SIZE, COLORREF> ButtonFace(HWND button) {
     auto image = reinterpret_cast<HBITMAP>(SendMessageW(button, BM_GETIMAGE, IMAGE_BITMAP, 0));
@@ -544,11 +517,11 @@ TEST_F(Win32BackendTest, AFormMovedToAnotherDpiLaysItselfOutAgain) {
     CommandButton entry(form);
     entry.Move(240, 720, 750, 750);  // 50 pixels at 96 DPI
     entry.SetPicture(*app.LoadPicture(WriteFile(
-        "sizes.ico", MakeColouredIco({{16, RGB(0xFF, 0, 0)}, {32, RGB(0, 0xFF, 0)},
-                                      {48, RGB(0, 0, 0xFF)}}))));
+        "sizes.ico", MakeIcoFile({{16, RGB(0xFF, 0, 0)}, {32, RGB(0, 0xFF, 0)},
+                                  {48, RGB(0, 0, 0xFF)}}))));
     CommandButton small(form);
     small.Move(1200, 720, 750, 750);
-    small.SetPicture(*app.LoadPicture(WriteFile("small.ico", MakeColouredIco({{16, RGB(0xFF, 0, 0)}}))));
+    small.SetPicture(*app.LoadPicture(WriteFile("small.ico", MakeIcoFile({{16, RGB(0xFF, 0, 0)}}))));
     const Bytes redBmp16 = MakeBmp(16, 16, RGB(0xFF, 0, 0));
     CommandButton artwork(form);
     artwork.Move(2160, 720, 750, 750);
